@@ -1,0 +1,12 @@
+#pragma once
+
+namespace rumitaku {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Local time of day in seconds; starts again from 0 at midnight.
+    virtual float secondsSinceMidnight() = 0;
+};
+
+}  // namespace rumitaku

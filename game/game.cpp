@@ -1,0 +1,160 @@
+#include "game.h"
+
+#include "number_text.h"
+#include "texts.h"
+
+#include <cmath>
+#include <limits>
+
+namespace rumitaku {
+
+namespace {
+constexpr float secondsPerDay = 86400.0f;
+}
+
+Game::Game(Form& form, RandomSource& random, Clock& clock)
+    : form_(form), random_(random), clock_(clock)
+{
+}
+
+void Game::load()
+{
+    form_.setCellColour(0, cell_colour::idle);
+    for (int i = 1; i < cellCount; ++i) {
+        form_.createCell(i);
+        form_.setCellTop(i, (form_.cellHeight(0) + cellGapTwips) * (i % gridRows) + cellGapTwips);
+        const double column = std::floor(i / static_cast<double>(gridRows));
+        form_.setCellLeft(i, static_cast<int>(column * (form_.cellWidth(0) + cellGapTwips)) + cellGapTwips);
+        form_.setCellColour(i, cell_colour::idle);
+        form_.setCellVisible(i, true);
+    }
+    random_.seedFromClock();
+    form_.showWindow();
+    form_.setTimerEnabled(Timer::Timer1, false);
+    form_.setTimerEnabled(Timer::Timer2, false);
+    form_.showMessage(texts::startPrompt, MessageButtons::Ok, MessageIcon::Question,
+                      texts::messageTitle);
+    form_.setTimerEnabled(Timer::Timer1, true);
+    form_.setTimerEnabled(Timer::Timer2, true);
+    roundStart_ = clock_.secondsSinceMidnight();
+}
+
+void Game::timer1Timer()
+{
+    form_.setCellColour(lastCell_, cell_colour::idle);
+    std::int16_t n = 0;
+    do {
+        n = Ransuu(0, cellCount - 1);
+    } while (n == lastCell_);
+    form_.setCellColour(n, drawColour());
+    lastCell_ = n;
+    showRemainingTime();
+}
+
+void Game::co1Click(std::int16_t index)
+{
+    const Rgb colour = form_.cellColour(index);
+    bool inRange = true;
+    if (colour == cell_colour::lightGreen)
+        inRange = addToScore(1);
+    else if (colour == cell_colour::lightRed)
+        inRange = addToScore(5);
+    else if (colour == cell_colour::lightMagenta)
+        score_ = 0;
+    else if (colour == cell_colour::brightWhite)
+        inRange = addToScore(-5);
+    else if (colour == cell_colour::grey)
+        inRange = addToScore(8);
+    // A score that would leave 16 bits stays where it is, and so does its display.
+    if (inRange)
+        showScore();
+}
+
+void Game::timer2Timer()
+{
+    form_.setTimerEnabled(Timer::Timer1, false);
+    form_.setTimerEnabled(Timer::Timer2, false);
+    text_.assign(texts::roundEndPromptBefore);
+    appendPlainForm(text_, score_);
+    text_.append(texts::roundEndPromptAfter);
+    const MessageAnswer answer =
+        form_.showMessage(text_, MessageButtons::YesNo, MessageIcon::None, texts::messageTitle);
+    if (answer == MessageAnswer::Yes) {
+        score_ = 0;
+        showScore();
+        form_.setTimerEnabled(Timer::Timer1, true);
+        form_.setTimerEnabled(Timer::Timer2, true);
+        roundStart_ = clock_.secondsSinceMidnight();
+    } else {
+        form_.unloadWindow();
+        form_.endProgram();
+    }
+}
+
+void Game::command1Click()
+{
+    form_.setTimerInterval(Timer::Timer1, fastInterval);
+}
+
+void Game::command2Click()
+{
+    form_.setTimerInterval(Timer::Timer1, slowInterval);
+}
+
+void Game::command3Click()
+{
+    form_.setTimerInterval(Timer::Timer1, normalInterval);
+}
+
+void Game::showScore()
+{
+    text_.assign(texts::scorePrefix);
+    appendDisplayForm(text_, score_);
+    form_.setLabelText(Label::Label1, text_);
+}
+
+std::int16_t Game::Ransuu(std::int16_t low, std::int16_t up)
+{
+    const float r = random_.next();
+    const float span = static_cast<float>(up - low + 1);
+    const float scaled = span * r;
+    return static_cast<std::int16_t>(std::floor(scaled + static_cast<float>(low)));
+}
+
+// One test after the other, each with a fresh number; the first that draws 1 decides.
+Rgb Game::drawColour()
+{
+    if (Ransuu(0, 9) == 1)
+        return cell_colour::lightRed;
+    if (Ransuu(0, 7) == 1)
+        return cell_colour::lightMagenta;
+    if (Ransuu(0, 12) == 1)
+        return cell_colour::brightWhite;
+    if (Ransuu(0, 15) == 1)
+        return cell_colour::grey;
+    return cell_colour::lightGreen;
+}
+
+bool Game::addToScore(int amount)
+{
+    const int sum = score_ + amount;
+    if (sum < std::numeric_limits<std::int16_t>::min() || sum > std::numeric_limits<std::int16_t>::max())
+        return false;
+    score_ = static_cast<std::int16_t>(sum);
+    return true;
+}
+
+void Game::showRemainingTime()
+{
+    float elapsed = clock_.secondsSinceMidnight() - roundStart_;
+    // The clock starts again at midnight: a round that spans it is still under way.
+    if (elapsed < 0.0f)
+        elapsed += secondsPerDay;
+    const float remaining = std::floor(roundSeconds - elapsed);
+    text_.assign(texts::remainingPrefix);
+    appendDisplayForm(text_, static_cast<long>(remaining));
+    text_.append(texts::remainingSuffix);
+    form_.setLabelText(Label::Label2, text_);
+}
+
+}  // namespace rumitaku

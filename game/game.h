@@ -1,0 +1,58 @@
+#pragma once
+
+#include "clock.h"
+#include "form.h"
+#include "random_source.h"
+
+#include <cstdint>
+#include <string>
+
+namespace rumitaku {
+
+// The rules of the game: one handler per event of the window, each run to
+// completion on the window's thread. The window delivers the events and
+// keeps the cells' colours; this class keeps the score and the round.
+class Game {
+public:
+    static constexpr int cellCount = 144;
+    static constexpr int gridRows = 12;
+    static constexpr int cellGapTwips = 120;
+    static constexpr float roundSeconds = 40.0f;
+    static constexpr int fastInterval = 650;
+    static constexpr int normalInterval = 800;
+    static constexpr int slowInterval = 1400;
+
+    Game(Form& form, RandomSource& random, Clock& clock);
+
+    void load();
+    void timer1Timer();
+    void co1Click(std::int16_t index);
+    void timer2Timer();
+    void command1Click();
+    void command2Click();
+    void command3Click();
+
+    void showScore();
+    // A whole number drawn uniformly from low to up inclusive.
+    std::int16_t Ransuu(std::int16_t low, std::int16_t up);
+
+    std::int16_t score() const { return score_; }
+    float roundStart() const { return roundStart_; }
+    std::int16_t lastCell() const { return lastCell_; }
+
+private:
+    Rgb drawColour();
+    bool addToScore(int amount);
+    void showRemainingTime();
+
+    Form& form_;
+    RandomSource& random_;
+    Clock& clock_;
+
+    std::int16_t score_ = 0;
+    float roundStart_ = 0.0f;
+    std::int16_t lastCell_ = 0;
+    std::string text_;  // reused for every caption the rules compose
+};
+
+}  // namespace rumitaku

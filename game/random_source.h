@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+namespace rumitaku {
+
+// Where the rules take their random numbers from.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void seedFromClock() = 0;
+    // Uniform in [0, 1), never 1.
+    virtual float next() = 0;
+};
+
+// Mersenne twister; each value is built from 24 random bits, so that it is
+// exact in single precision and can never round up to 1.
+class MersenneRandom : public RandomSource {
+public:
+    explicit MersenneRandom(std::uint32_t seed = std::mt19937::default_seed);
+    void seedFromClock() override;
+    float next() override;
+
+private:
+    std::mt19937 engine_;
+};
+
+}  // namespace rumitaku

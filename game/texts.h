@@ -1,0 +1,49 @@
+#pragma once
+
+// Every text the program shows, in UTF-8.
+
+#include <string_view>
+
+namespace rumitaku::texts {
+
+using namespace std::string_view_literals;
+
+inline constexpr auto messageTitle = "ルミタク"sv;
+inline constexpr auto startPrompt = "ゲームを開始します！"sv;
+inline constexpr auto roundEndPromptBefore = "得点は"sv;
+inline constexpr auto roundEndPromptAfter = "でした！　ゲームを続けますか？"sv;  // U+3000 after ！
+inline constexpr auto okButton = "OK"sv;
+inline constexpr auto yesButton = "はい(&Y)"sv;
+inline constexpr auto noButton = "いいえ(&N)"sv;
+
+inline constexpr auto scorePrefix = "得点 = "sv;
+inline constexpr auto remainingPrefix = " 残り "sv;
+inline constexpr auto remainingSuffix = " 秒 "sv;
+
+inline constexpr auto windowCaption = "Form1"sv;
+inline constexpr auto scoreHeading = "得点"sv;
+inline constexpr auto timeHeading = "時間"sv;
+inline constexpr auto legendFrame = "色の説明"sv;
+inline constexpr auto legendGreen = "緑 = +1"sv;
+inline constexpr auto legendRed = "赤 = +5"sv;
+inline constexpr auto legendGrey = "灰 = +8"sv;
+inline constexpr auto legendWhite = "白 = -5"sv;
+inline constexpr auto legendMagenta = "ピンク = 　　　　　得点のリセット"sv;  // five U+3000
+inline constexpr auto speedFrame = "速度変更"sv;
+inline constexpr auto speedFast = "早い"sv;
+inline constexpr auto speedNormal = "普通？"sv;  // full-width question mark
+inline constexpr auto speedSlow = "遅い"sv;
+
+// Asked for in this order; the first is the original desktop font.
+inline constexpr std::string_view japaneseFontFamilies[] = {
+    "ＭＳ Ｐゴシック"sv, "IPAPGothic"sv, "Noto Sans CJK JP"sv};
+inline constexpr auto japaneseFontPackage = "fonts-ipafont-gothic"sv;
+
+inline constexpr auto noJapaneseFont =
+    "rumitaku: 日本語フォントが見つかりません。パッケージ fonts-ipafont-gothic を入れてください"
+    " (no Japanese font found: install the package fonts-ipafont-gothic)"sv;
+inline constexpr auto noDisplay =
+    "rumitaku: ディスプレイに接続できません"
+    " (cannot connect to a display: start it from a desktop session or set DISPLAY)"sv;
+
+}  // namespace rumitaku::texts

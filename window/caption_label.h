@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+namespace rumitaku {
+
+// A label of fixed size: its caption, drawn at the top in its text colour,
+// over its background or over its parent where it has none, and an optional
+// one-pixel border. It never resizes itself to its caption.
+class CaptionLabel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CaptionLabel(QWidget* parent = nullptr);
+
+    QString text() const { return text_; }
+    void setText(const QString& text);
+
+    QColor background() const { return background_; }
+    void setBackground(QColor colour);  // an invalid colour is transparent
+    QColor textColour() const { return textColour_; }
+    void setTextColour(QColor colour);
+    bool hasBorder() const { return border_; }
+    void setBorder(bool border);
+    Qt::Alignment alignment() const { return alignment_; }
+    void setAlignment(Qt::Alignment alignment);
+    bool wordWrap() const { return wordWrap_; }
+    void setWordWrap(bool wrap);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString text_;
+    QColor background_;
+    QColor textColour_{Qt::black};
+    bool border_ = false;
+    Qt::Alignment alignment_ = Qt::AlignLeft;
+    bool wordWrap_ = false;
+};
+
+}  // namespace rumitaku

@@ -1,0 +1,75 @@
+#include "flat_button.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace rumitaku {
+
+namespace {
+const QColor highlight(255, 255, 255);
+const QColor shadow(128, 128, 128);
+const QColor darkShadow(0, 0, 0);
+}  // namespace
+
+FlatButton::FlatButton(QWidget* parent) : QAbstractButton(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    // Every pixel is painted here, so nothing needs to be drawn beneath.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FlatButton::setColour(QColor colour)
+{
+    if (colour == colour_)
+        return;
+    colour_ = colour;
+    update();
+}
+
+QSize FlatButton::sizeHint() const
+{
+    return size();
+}
+
+void FlatButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect face = rect();
+    painter.fillRect(face, colour_);
+
+    const bool down = isDown();
+    const int right = face.right();
+    const int bottom = face.bottom();
+    painter.setPen(down ? darkShadow : highlight);
+    painter.drawLine(0, 0, right - 1, 0);
+    painter.drawLine(0, 0, 0, bottom - 1);
+    painter.setPen(down ? highlight : darkShadow);
+    painter.drawLine(0, bottom, right, bottom);
+    painter.drawLine(right, 0, right, bottom);
+    if (!down) {
+        painter.setPen(shadow);
+        painter.drawLine(1, bottom - 1, right - 1, bottom - 1);
+        painter.drawLine(right - 1, 1, right - 1, bottom - 1);
+    }
+
+    if (!text().isEmpty()) {
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(down ? face.translated(1, 1) : face, Qt::AlignCenter, text());
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(face.adjusted(3, 3, -4, -4));
+    }
+}
+
+// Enter and Return click the focused button, as Space does.
+void FlatButton::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+}  // namespace rumitaku

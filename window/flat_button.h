@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+
+namespace rumitaku {
+
+// A push button that shows its background colour exactly: the face is filled
+// flat with it, inside a thin raised edge, whatever the widget style.
+class FlatButton : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    explicit FlatButton(QWidget* parent = nullptr);
+
+    QColor colour() const { return colour_; }
+    void setColour(QColor colour);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QColor colour_{192, 192, 192};
+};
+
+}  // namespace rumitaku

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QFont>
+
+namespace rumitaku {
+
+// The labels' font: bold, from the first of the Japanese families that is installed.
+QFont fontA(qreal points);
+// The window's own font, for the frames and the speed buttons.
+QFont defaultFont();
+// Whether the labels' font has Japanese glyphs, rather than empty boxes.
+bool hasJapaneseFont();
+
+}  // namespace rumitaku

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace rumitaku {
+
+// A frame that groups controls: filled white, an etched line round it and its
+// caption at the top left, over the line.
+class FrameBox : public QWidget {
+    Q_OBJECT
+
+public:
+    FrameBox(const QString& caption, QWidget* parent = nullptr);
+
+    QString caption() const { return caption_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString caption_;
+};
+
+}  // namespace rumitaku

@@ -1,0 +1,237 @@
+#include "main_window.h"
+
+#include "fonts.h"
+#include "frame_box.h"
+#include "message_box.h"
+#include "qt_text.h"
+#include "texts.h"
+
+#include <QCoreApplication>
+
+namespace rumitaku {
+
+namespace {
+
+constexpr int pixels(int twips)
+{
+    return (twips + MainWindow::twipsPerPixel / 2) / MainWindow::twipsPerPixel;
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+}
+
+QColor qColour(Rgb colour)
+{
+    return {colour.red, colour.green, colour.blue};
+}
+
+void setBackground(QWidget* widget, QColor colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+CaptionLabel* addLabel(QWidget* parent, const char* name, QRect geometry, std::string_view caption,
+                       qreal points)
+{
+    auto* label = new CaptionLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setText(qText(caption));
+    label->setFont(fontA(points));
+    return label;
+}
+
+// A white display or legend label with a border.
+CaptionLabel* addBoxedLabel(QWidget* parent, const char* name, QRect geometry,
+                            std::string_view caption, qreal points, QColor textColour = Qt::black)
+{
+    CaptionLabel* label = addLabel(parent, name, geometry, caption, points);
+    label->setBackground(Qt::white);
+    label->setBorder(true);
+    label->setTextColour(textColour);
+    return label;
+}
+
+FrameBox* addFrame(QWidget* parent, const char* name, QRect geometry, std::string_view caption)
+{
+    auto* frame = new FrameBox(qText(caption), parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+FlatButton* addSpeedButton(QWidget* parent, const char* name, QRect geometry,
+                           std::string_view caption, QColor colour)
+{
+    auto* button = new FlatButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setText(qText(caption));
+    button->setColour(colour);
+    return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(qText(texts::windowCaption));
+    setFixedSize(pixels(10545), pixels(7560));
+    setBackground(this, QColor(192, 255, 192));
+    setFont(defaultFont());
+
+    auto* cell = new FlatButton(this);
+    cell->setObjectName(QStringLiteral("co1"));
+    cell->setGeometry(twipsRect(120, 120, 495, 495));
+    co1_[0] = cell;
+    connectCell(0);
+
+    label1_ = addBoxedLabel(this, "Label1", twipsRect(8160, 1440, 1815, 615), {}, 12);
+    label2_ = addBoxedLabel(this, "Label2", twipsRect(8160, 2760, 1815, 615), {}, 12);
+    addLabel(this, "Label3", twipsRect(8280, 1080, 1575, 375), texts::scoreHeading, 12)
+        ->setAlignment(Qt::AlignHCenter);
+    addLabel(this, "Label4", twipsRect(8160, 2400, 1695, 255), texts::timeHeading, 12)
+        ->setAlignment(Qt::AlignHCenter);
+
+    FrameBox* frame1 = addFrame(this, "Frame1", twipsRect(8160, 3720, 1935, 1575), texts::legendFrame);
+    addBoxedLabel(frame1, "Label5", twipsRect(120, 240, 855, 375), texts::legendGreen, 9.75,
+                  QColor(0, 128, 0));
+    addBoxedLabel(frame1, "Label6", twipsRect(960, 240, 855, 375), texts::legendRed, 9.75,
+                  QColor(255, 0, 0));
+    addBoxedLabel(frame1, "Label7", twipsRect(960, 600, 855, 375), texts::legendGrey, 9.75,
+                  QColor(64, 64, 64));
+    addBoxedLabel(frame1, "Label8", twipsRect(120, 600, 855, 375), texts::legendWhite, 9.75);
+    addBoxedLabel(frame1, "Label9", twipsRect(120, 960, 1695, 495), texts::legendMagenta, 9.75,
+                  QColor(255, 0, 255))
+        ->setWordWrap(true);
+
+    FrameBox* frame2 = addFrame(this, "Frame2", twipsRect(7560, 5880, 2895, 855), texts::speedFrame);
+    auto* command1 = addSpeedButton(frame2, "Command1", twipsRect(120, 240, 735, 495),
+                                    texts::speedFast, QColor(128, 128, 255));
+    auto* command3 = addSpeedButton(frame2, "Command3", twipsRect(1080, 240, 735, 495),
+                                    texts::speedNormal, QColor(255, 255, 0));
+    auto* command2 = addSpeedButton(frame2, "Command2", twipsRect(2040, 240, 735, 495),
+                                    texts::speedSlow, QColor(255, 128, 128));
+    connect(command1, &FlatButton::clicked, this, &MainWindow::command1Clicked);
+    connect(command2, &FlatButton::clicked, this, &MainWindow::command2Clicked);
+    connect(command3, &FlatButton::clicked, this, &MainWindow::command3Clicked);
+
+    // The default coarse timer may fire 5 % early or late; a reflex game wants every tick on time.
+    timer1_.setTimerType(Qt::PreciseTimer);
+    timer2_.setTimerType(Qt::PreciseTimer);
+    timer1_.setInterval(700);
+    timer2_.setInterval(40000);
+    connect(&timer1_, &QTimer::timeout, this, &MainWindow::timer1Timer);
+    connect(&timer2_, &QTimer::timeout, this, &MainWindow::timer2Timer);
+    timer1_.start();
+    timer2_.start();
+}
+
+void MainWindow::connectCell(int index)
+{
+    connect(co1_[static_cast<std::size_t>(index)], &FlatButton::clicked, this,
+            [this, index] { emit co1Clicked(index); });
+}
+
+void MainWindow::createCell(int index)
+{
+    const FlatButton* templateCell = co1(0);
+    auto* cell = new FlatButton(this);
+    cell->setObjectName(templateCell->objectName());
+    cell->resize(templateCell->size());
+    cell->setColour(templateCell->colour());
+    cell->hide();
+    // Tab moves down the cells in index order, then to the speed buttons.
+    setTabOrder(co1(index - 1), cell);
+    co1_[static_cast<std::size_t>(index)] = cell;
+    connectCell(index);
+}
+
+int MainWindow::cellWidth(int index) const
+{
+    return co1(index)->width() * twipsPerPixel;
+}
+
+int MainWindow::cellHeight(int index) const
+{
+    return co1(index)->height() * twipsPerPixel;
+}
+
+void MainWindow::setCellTop(int index, int twips)
+{
+    FlatButton* cell = co1(index);
+    cell->move(cell->x(), pixels(twips));
+}
+
+void MainWindow::setCellLeft(int index, int twips)
+{
+    FlatButton* cell = co1(index);
+    cell->move(pixels(twips), cell->y());
+}
+
+void MainWindow::setCellVisible(int index, bool visible)
+{
+    co1(index)->setVisible(visible);
+}
+
+void MainWindow::setCellColour(int index, Rgb colour)
+{
+    co1(index)->setColour(qColour(colour));
+}
+
+Rgb MainWindow::cellColour(int index) const
+{
+    const QColor colour = co1(index)->colour();
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
+void MainWindow::setLabelText(Label label, std::string_view utf8)
+{
+    (label == Label::Label1 ? label1_ : label2_)->setText(qText(utf8));
+}
+
+void MainWindow::setTimerEnabled(Timer which, bool enabled)
+{
+    if (enabled)
+        timerOf(which).start();  // starts the interval afresh
+    else
+        timerOf(which).stop();
+}
+
+void MainWindow::setTimerInterval(Timer which, int milliseconds)
+{
+    // On a running timer this restarts the current interval: the next tick comes one
+    // new interval after the speed button was pressed.
+    timerOf(which).setInterval(milliseconds);
+}
+
+MessageAnswer MainWindow::showMessage(std::string_view prompt, MessageButtons buttons,
+                                      MessageIcon icon, std::string_view title)
+{
+    MessageBox box(qText(title), qText(prompt), buttons, icon, this);
+    return box.ask();
+}
+
+void MainWindow::showWindow()
+{
+    show();
+}
+
+void MainWindow::unloadWindow()
+{
+    close();
+}
+
+void MainWindow::endProgram()
+{
+    QCoreApplication::exit(0);
+}
+
+}  // namespace rumitaku

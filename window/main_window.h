@@ -1,0 +1,67 @@
+#pragma once
+
+#include "caption_label.h"
+#include "flat_button.h"
+#include "form.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+
+namespace rumitaku {
+
+// The game's one window, Form1: the cells, the score and time displays, the
+// colour legend, the speed buttons and the two timers, laid out in twips at
+// 15 twips to the pixel. It delivers its events as signals and carries out
+// the rules' operations.
+class MainWindow : public QWidget, public Form {
+    Q_OBJECT
+
+public:
+    static constexpr int twipsPerPixel = 15;
+    static constexpr int cellCount = 144;
+
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    FlatButton* co1(int index) const { return co1_[static_cast<std::size_t>(index)]; }
+    const QTimer& timer(Timer which) const { return which == Timer::Timer1 ? timer1_ : timer2_; }
+
+    // Form
+    void createCell(int index) override;
+    int cellWidth(int index) const override;
+    int cellHeight(int index) const override;
+    void setCellTop(int index, int twips) override;
+    void setCellLeft(int index, int twips) override;
+    void setCellVisible(int index, bool visible) override;
+    void setCellColour(int index, Rgb colour) override;
+    Rgb cellColour(int index) const override;
+    void setLabelText(Label label, std::string_view utf8) override;
+    void setTimerEnabled(Timer which, bool enabled) override;
+    void setTimerInterval(Timer which, int milliseconds) override;
+    MessageAnswer showMessage(std::string_view prompt, MessageButtons buttons, MessageIcon icon,
+                              std::string_view title) override;
+    void showWindow() override;
+    void unloadWindow() override;
+    void endProgram() override;
+
+signals:
+    void co1Clicked(int index);
+    void timer1Timer();
+    void timer2Timer();
+    void command1Clicked();
+    void command2Clicked();
+    void command3Clicked();
+
+private:
+    QTimer& timerOf(Timer which) { return which == Timer::Timer1 ? timer1_ : timer2_; }
+    void connectCell(int index);
+
+    std::array<FlatButton*, cellCount> co1_{};
+    CaptionLabel* label1_ = nullptr;
+    CaptionLabel* label2_ = nullptr;
+    QTimer timer1_;
+    QTimer timer2_;
+};
+
+}  // namespace rumitaku

@@ -1,0 +1,63 @@
+#include "message_box.h"
+
+#include "qt_text.h"
+#include "texts.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace rumitaku {
+
+MessageBox::MessageBox(const QString& title, const QString& prompt, MessageButtons buttons,
+                       MessageIcon icon, QWidget* parent)
+    : QMessageBox(parent), buttons_(buttons)
+{
+    setWindowTitle(title);
+    setText(prompt);
+    setIcon(icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon);
+    setWindowModality(Qt::ApplicationModal);
+    if (mustAnswer()) {
+        setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        button(QMessageBox::Yes)->setText(qText(texts::yesButton));
+        button(QMessageBox::No)->setText(qText(texts::noButton));
+        button(QMessageBox::Yes)->setIcon({});
+        button(QMessageBox::No)->setIcon({});
+        setDefaultButton(QMessageBox::Yes);
+        setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+                       & ~Qt::WindowCloseButtonHint);
+    } else {
+        setStandardButtons(QMessageBox::Ok);
+        button(QMessageBox::Ok)->setText(qText(texts::okButton));
+        button(QMessageBox::Ok)->setIcon({});
+        setDefaultButton(QMessageBox::Ok);
+    }
+}
+
+MessageAnswer MessageBox::ask()
+{
+    exec();
+    if (!mustAnswer())
+        return MessageAnswer::Ok;
+    return clickedButton() == button(QMessageBox::Yes) ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void MessageBox::keyPressEvent(QKeyEvent* event)
+{
+    if (mustAnswer() && event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QMessageBox::keyPressEvent(event);
+}
+
+void MessageBox::closeEvent(QCloseEvent* event)
+{
+    if (mustAnswer()) {
+        event->ignore();
+        return;
+    }
+    QMessageBox::closeEvent(event);
+}
+
+}  // namespace rumitaku

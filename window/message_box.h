@@ -1,0 +1,30 @@
+#pragma once
+
+#include "form.h"
+
+#include <QMessageBox>
+
+namespace rumitaku {
+
+// The program's message boxes: modal, with Japanese button texts. A Yes/No
+// question must be answered: Escape and the window's close button do nothing.
+class MessageBox : public QMessageBox {
+    Q_OBJECT
+
+public:
+    MessageBox(const QString& title, const QString& prompt, MessageButtons buttons,
+               MessageIcon icon, QWidget* parent);
+
+    MessageAnswer ask();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool mustAnswer() const { return buttons_ == MessageButtons::YesNo; }
+
+    MessageButtons buttons_;
+};
+
+}  // namespace rumitaku

@@ -1,0 +1,12 @@
+#include "qt_clock.h"
+
+#include <QTime>
+
+namespace rumitaku {
+
+float QtClock::secondsSinceMidnight()
+{
+    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+}
+
+}  // namespace rumitaku

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "clock.h"
+
+namespace rumitaku {
+
+// The local time of day, to the millisecond.
+class QtClock : public Clock {
+public:
+    float secondsSinceMidnight() override;
+};
+
+}  // namespace rumitaku

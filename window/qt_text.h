@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+namespace rumitaku {
+
+inline QString qText(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+}  // namespace rumitaku

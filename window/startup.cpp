@@ -1,0 +1,55 @@
+#include "startup.h"
+
+#include "fonts.h"
+#include "texts.h"
+
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace rumitaku {
+
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+void printLine(std::string_view line)
+{
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+}
+
+void handleStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    // The platform plugin's own complaints come before its fatal message, which
+    // is said below in the program's words instead.
+    const bool platformComplaint = type != QtFatalMsg && context.category
+                                   && std::strncmp(context.category, "qt.qpa.", 7) == 0
+                                   && (message.contains(QLatin1String("connect to display"))
+                                       || message.contains(QLatin1String("platform plugin")));
+    if (platformComplaint)
+        return;
+    if (type == QtFatalMsg && message.contains(QLatin1String("platform plugin"))) {
+        printLine(texts::noDisplay);
+        std::_Exit(1);
+    }
+    qtHandler(type, context, message);
+}
+
+}  // namespace
+
+void exitClearlyWithoutDisplay()
+{
+    qtHandler = qInstallMessageHandler(handleStartupMessage);
+}
+
+void warnWithoutJapaneseFont()
+{
+    if (!hasJapaneseFont())
+        printLine(texts::noJapaneseFont);
+}
+
+}  // namespace rumitaku

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace rumitaku {
+
+// Without a display Qt aborts the program (and dumps core). Call before the
+// application is made: it then says so in one line and exits with status 1.
+void exitClearlyWithoutDisplay();
+
+// Says in one line which package to install when the labels' font has no Japanese glyphs.
+void warnWithoutJapaneseFont();
+
+}  // namespace rumitaku
