@@ -1,4 +1,5 @@
 #include "game.h"
+#include "game_connection.h"
 #include "main_window.h"
 #include "qt_clock.h"
 #include "random_source.h"
@@ -18,13 +19,7 @@ int main(int argc, char* argv[])
     MersenneRandom random;
     QtClock clock;
     Game game(window, random, clock);
-
-    QObject::connect(&window, &MainWindow::co1Clicked, [&game](int index) { game.co1Click(static_cast<std::int16_t>(index)); });
-    QObject::connect(&window, &MainWindow::timer1Timer, [&game] { game.timer1Timer(); });
-    QObject::connect(&window, &MainWindow::timer2Timer, [&game] { game.timer2Timer(); });
-    QObject::connect(&window, &MainWindow::command1Clicked, [&game] { game.command1Click(); });
-    QObject::connect(&window, &MainWindow::command2Clicked, [&game] { game.command2Click(); });
-    QObject::connect(&window, &MainWindow::command3Clicked, [&game] { game.command3Click(); });
+    connectGame(window, game);
 
     game.load();
     return app.exec();

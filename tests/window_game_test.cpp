@@ -1,0 +1,229 @@
+#include "caption_label.h"
+#include "dialog_script.h"
+#include "game.h"
+#include "game_connection.h"
+#include "main_window.h"
+#include "message_box.h"
+#include "scripted.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace rumitaku::testing {
+namespace {
+
+class WindowGameTest : public ::testing::Test {
+protected:
+    MainWindow window;
+    FixedSeedRandom random{7};
+    ScriptedClock clock;
+    Game game{window, random, clock};
+
+    WindowGameTest() { connectGame(window, game); }
+
+    QString label(const char* name) { return window.findChild<CaptionLabel*>(QLatin1String(name))->text(); }
+
+    void loadAnsweringOk()
+    {
+        DialogScript script({[](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); }});
+        game.load();
+        ASSERT_FALSE(script.timedOut());
+    }
+
+    int litCell() const
+    {
+        for (int i = 0; i < 144; ++i)
+            if (!(window.cellColour(i) == cell_colour::idle))
+                return i;
+        return -1;
+    }
+};
+
+TEST_F(WindowGameTest, StartMessageGreetsThePlayerOverTheIdleBoardWithTheTimersOff)
+{
+    bool checked = false;
+    DialogScript script({[&](QMessageBox& box) {
+        EXPECT_EQ(box.text(), "ゲームを開始します！");
+        EXPECT_EQ(box.windowTitle(), "ルミタク");
+        EXPECT_EQ(box.icon(), QMessageBox::Question);
+        EXPECT_TRUE(box.isModal());
+        ASSERT_EQ(box.buttons().size(), 1);
+        EXPECT_EQ(box.buttons()[0]->text(), "OK");
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_FALSE(window.timer(Timer::Timer1).isActive());
+        EXPECT_FALSE(window.timer(Timer::Timer2).isActive());
+        for (int i = 0; i < 144; ++i) {
+            EXPECT_TRUE(window.co1(i)->isVisible()) << i;
+            EXPECT_EQ(window.cellColour(i), cell_colour::idle) << i;
+        }
+        EXPECT_EQ(label("Label1"), "");
+        EXPECT_EQ(label("Label2"), "");
+        checked = true;
+        QTest::keyClick(&box, Qt::Key_Return);
+    }});
+    game.load();
+    EXPECT_TRUE(checked);
+    EXPECT_FALSE(script.timedOut());
+    EXPECT_TRUE(window.timer(Timer::Timer1).isActive());
+    EXPECT_TRUE(window.timer(Timer::Timer2).isActive());
+}
+
+TEST_F(WindowGameTest, TheBoardIsAGridOfCellsThatTabVisitsInOrder)
+{
+    loadAnsweringOk();
+    for (int i = 0; i < 144; ++i) {
+        const QRect expected(8 + 41 * (i / 12), 8 + 41 * (i % 12), 33, 33);
+        EXPECT_EQ(window.co1(i)->geometry(), expected) << i;
+    }
+    std::vector<QWidget*> order;
+    QWidget* widget = window.co1(0);
+    for (int i = 0; i < 147; ++i) {
+        order.push_back(widget);
+        do
+            widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus));
+    }
+    for (int i = 0; i < 144; ++i)
+        EXPECT_EQ(order[static_cast<std::size_t>(i)], window.co1(i)) << i;
+    EXPECT_EQ(order[144]->objectName(), "Command1");
+    EXPECT_EQ(order[145]->objectName(), "Command3");
+    EXPECT_EQ(order[146]->objectName(), "Command2");
+    EXPECT_EQ(widget, window.co1(0));
+}
+
+TEST_F(WindowGameTest, ATickLightsOneCellAndShowsTheTimeLeft)
+{
+    clock.now = 200.0f;
+    loadAnsweringOk();
+    clock.now = 203.4f;
+    game.timer1Timer();
+    const int lit = litCell();
+    ASSERT_GT(lit, 0);
+    int litCount = 0;
+    for (int i = 0; i < 144; ++i)
+        litCount += !(window.cellColour(i) == cell_colour::idle);
+    EXPECT_EQ(litCount, 1);
+    EXPECT_EQ(label("Label2"), " 残り  36 秒 ");
+}
+
+TEST_F(WindowGameTest, MouseAndKeyboardClicksOnALitCellScore)
+{
+    loadAnsweringOk();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // Light cell 30 red, as a tick would.
+    window.setCellColour(30, cell_colour::lightRed);
+    QTest::mouseClick(window.co1(30), Qt::LeftButton);
+    EXPECT_EQ(label("Label1"), "得点 =  5");
+    EXPECT_TRUE(window.co1(30)->hasFocus());
+    QTest::keyClick(window.co1(30), Qt::Key_Space);
+    EXPECT_EQ(label("Label1"), "得点 =  10");
+    QTest::keyClick(window.co1(30), Qt::Key_Return);
+    EXPECT_EQ(label("Label1"), "得点 =  15");
+    window.setCellColour(30, cell_colour::brightWhite);
+    QTest::keyClick(window.co1(30), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(label("Label1"), "得点 =  10");
+    QTest::mouseClick(window.co1(31), Qt::LeftButton);
+    EXPECT_EQ(label("Label1"), "得点 =  10");
+}
+
+TEST_F(WindowGameTest, SpeedButtonsSetTheTickInterval)
+{
+    loadAnsweringOk();
+    const struct {
+        const char* name;
+        int interval;
+    } buttons[] = {{"Command1", 650}, {"Command3", 800}, {"Command2", 1400}};
+    for (const auto& b : buttons) {
+        QTest::mouseClick(window.findChild<QWidget*>(QLatin1String(b.name)), Qt::LeftButton);
+        EXPECT_EQ(window.timer(Timer::Timer1).interval(), b.interval) << b.name;
+        EXPECT_TRUE(window.timer(Timer::Timer1).isActive());
+    }
+}
+
+TEST(QuestionBox, MustBeAnsweredYesOrNo)
+{
+    MessageBox question("ルミタク", "得点は37でした！　ゲームを続けますか？", MessageButtons::YesNo,
+                        MessageIcon::None, nullptr);
+    bool stillOpen = false;
+    DialogScript script({[&](QMessageBox& box) {
+        EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(box.windowTitle(), "ルミタク");
+        ASSERT_EQ(box.buttons().size(), 2);
+        EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "はい(&Y)");
+        EXPECT_EQ(box.button(QMessageBox::No)->text(), "いいえ(&N)");
+        EXPECT_EQ(static_cast<QAbstractButton*>(box.defaultButton()), box.button(QMessageBox::Yes));
+        QTest::keyClick(&box, Qt::Key_Escape);
+        box.close();
+        stillOpen = box.isVisible();
+        QTest::keyClick(&box, Qt::Key_Return);
+    }});
+    EXPECT_EQ(question.ask(), MessageAnswer::Yes);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_FALSE(script.timedOut());
+}
+
+TEST(QuestionBox, NoIsAnAnswerToo)
+{
+    MessageBox question("ルミタク", "?", MessageButtons::YesNo, MessageIcon::None, nullptr);
+    DialogScript script({[](QMessageBox& box) { clickButton(box, "いいえ(&N)"); }});
+    EXPECT_EQ(question.ask(), MessageAnswer::No);
+}
+
+// Two rounds as a player plays them, with the timers shortened so that the test need not wait 40 s.
+TEST_F(WindowGameTest, AWholeGameFromTheStartMessageToNo)
+{
+    window.setTimerInterval(Timer::Timer1, 15);
+    window.setTimerInterval(Timer::Timer2, 400);
+    QString firstPrompt;
+    QString secondPrompt;
+    QString scoreAfterYes;
+    DialogScript script({[](QMessageBox& box) { clickButton(box, "OK"); },
+                         [&](QMessageBox& box) {
+                             firstPrompt = box.text();
+                             clickButton(box, "はい(&Y)");
+                         },
+                         [&](QMessageBox& box) {
+                             scoreAfterYes = label("Label1");
+                             secondPrompt = box.text();
+                             clickButton(box, "いいえ(&N)");
+                         }},
+                        20000);
+    QString scoreAfterClick;
+    int score = 0;
+    QObject context;
+    QObject::connect(&window, &MainWindow::timer1Timer, &context, [&] {
+        if (!scoreAfterClick.isEmpty())
+            return;
+        const int cell = litCell();
+        window.show();
+        QTest::mouseClick(window.co1(cell), Qt::LeftButton);
+        score = game.score();
+        scoreAfterClick = label("Label1");
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(30000);
+
+    game.load();
+    const int status = QCoreApplication::exec();
+
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(script.finished());
+    EXPECT_FALSE(script.timedOut());
+    EXPECT_EQ(scoreAfterClick, QString("得点 = %1%2").arg(score < 0 ? "" : " ").arg(score));
+    EXPECT_NE(score, 0);
+    EXPECT_EQ(firstPrompt, QString("得点は%1でした！　ゲームを続けますか？").arg(score));
+    EXPECT_EQ(scoreAfterYes, "得点 =  0");
+    EXPECT_EQ(secondPrompt, "得点は0でした！　ゲームを続けますか？");
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.timer(Timer::Timer1).isActive());
+    EXPECT_FALSE(window.timer(Timer::Timer2).isActive());
+}
+
+}  // namespace
+}  // namespace rumitaku::testing

@@ -1,0 +1,214 @@
+#include "caption_label.h"
+#include "flat_button.h"
+#include "fonts.h"
+#include "frame_box.h"
+#include "main_window.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace rumitaku::testing {
+namespace {
+
+// From twips, at 15 to the pixel.
+QRect twips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+QColor pixelAt(QWidget* widget, QPoint point)
+{
+    return widget->grab().toImage().pixelColor(point);
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    MainWindow window;
+
+    template <typename T>
+    T* control(const char* name)
+    {
+        T* found = window.findChild<T*>(QLatin1String(name));
+        if (!found)
+            ADD_FAILURE() << "no control " << name;
+        return found;
+    }
+};
+
+TEST_F(WindowTest, WindowIsFixedAtItsSizeWithItsCaptionAndBackground)
+{
+    EXPECT_EQ(window.size(), QSize(703, 504));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_EQ(window.windowTitle(), "Form1");
+    EXPECT_EQ(pixelAt(&window, {700, 2}), QColor(192, 255, 192));
+    EXPECT_EQ(pixelAt(&window, {520, 480}), QColor(192, 255, 192));
+}
+
+TEST_F(WindowTest, EveryControlStandsWhereTheLayoutPutsIt)
+{
+    const struct {
+        const char* name;
+        const char* parent;
+        QRect geometry;
+    } controls[] = {
+        {"co1", "Form1", twips(120, 120, 495, 495)},
+        {"Label1", "Form1", twips(8160, 1440, 1815, 615)},
+        {"Label2", "Form1", twips(8160, 2760, 1815, 615)},
+        {"Label3", "Form1", twips(8280, 1080, 1575, 375)},
+        {"Label4", "Form1", twips(8160, 2400, 1695, 255)},
+        {"Frame1", "Form1", twips(8160, 3720, 1935, 1575)},
+        {"Label5", "Frame1", twips(120, 240, 855, 375)},
+        {"Label6", "Frame1", twips(960, 240, 855, 375)},
+        {"Label7", "Frame1", twips(960, 600, 855, 375)},
+        {"Label8", "Frame1", twips(120, 600, 855, 375)},
+        {"Label9", "Frame1", twips(120, 960, 1695, 495)},
+        {"Frame2", "Form1", twips(7560, 5880, 2895, 855)},
+        {"Command1", "Frame2", twips(120, 240, 735, 495)},
+        {"Command3", "Frame2", twips(1080, 240, 735, 495)},
+        {"Command2", "Frame2", twips(2040, 240, 735, 495)},
+    };
+    for (const auto& c : controls) {
+        QWidget* widget = control<QWidget>(c.name);
+        ASSERT_TRUE(widget);
+        EXPECT_EQ(widget->geometry(), c.geometry) << c.name;
+        EXPECT_EQ(widget->parentWidget()->objectName(), c.parent) << c.name;
+    }
+    EXPECT_EQ(window.co1(0)->geometry(), QRect(8, 8, 33, 33));
+}
+
+TEST_F(WindowTest, LabelsShowTheirCaptionsColoursAndFonts)
+{
+    const QColor white(255, 255, 255);
+    const QColor black(0, 0, 0);
+    const struct {
+        const char* name;
+        QString text;
+        QColor background;
+        QColor textColour;
+        qreal points;
+        bool border;
+    } labels[] = {
+        {"Label1", "", white, black, 12, true},
+        {"Label2", "", white, black, 12, true},
+        {"Label3", "得点", QColor(), black, 12, false},
+        {"Label4", "時間", QColor(), black, 12, false},
+        {"Label5", "緑 = +1", white, QColor(0, 128, 0), 9.75, true},
+        {"Label6", "赤 = +5", white, QColor(255, 0, 0), 9.75, true},
+        {"Label7", "灰 = +8", white, QColor(64, 64, 64), 9.75, true},
+        {"Label8", "白 = -5", white, black, 9.75, true},
+        {"Label9", "ピンク = \u3000\u3000\u3000\u3000\u3000得点のリセット", white, QColor(255, 0, 255),
+         9.75, true},
+    };
+    for (const auto& l : labels) {
+        auto* label = control<CaptionLabel>(l.name);
+        ASSERT_TRUE(label);
+        EXPECT_EQ(label->text(), l.text) << l.name;
+        EXPECT_EQ(label->background(), l.background) << l.name;
+        EXPECT_EQ(label->textColour(), l.textColour) << l.name;
+        EXPECT_EQ(label->hasBorder(), l.border) << l.name;
+        EXPECT_EQ(label->font().pointSizeF(), l.points) << l.name;
+        EXPECT_TRUE(label->font().bold()) << l.name;
+        EXPECT_EQ(label->font().families().value(0), "ＭＳ Ｐゴシック") << l.name;
+        EXPECT_EQ(label->wordWrap(), std::string(l.name) == "Label9") << l.name;
+    }
+    EXPECT_EQ(control<CaptionLabel>("Label3")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(control<CaptionLabel>("Label4")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+
+    // Drawn: a black border, white inside, the heading over the window's own green.
+    QWidget* label8 = control<QWidget>("Label8");
+    EXPECT_EQ(pixelAt(label8, {0, 0}), black);
+    EXPECT_EQ(pixelAt(label8, {label8->width() - 1, label8->height() - 1}), black);
+    EXPECT_EQ(pixelAt(label8, {label8->width() - 3, label8->height() - 3}), white);
+    EXPECT_EQ(pixelAt(&window, {552 + 2, 72 + 2}), QColor(192, 255, 192));
+}
+
+TEST_F(WindowTest, TheLabelsFontHasJapaneseGlyphs)
+{
+    EXPECT_TRUE(hasJapaneseFont()) << QFontInfo(fontA(12)).family().toStdString();
+    EXPECT_TRUE(QFontDatabase::writingSystems(QFontInfo(defaultFont()).family())
+                    .contains(QFontDatabase::Japanese));
+}
+
+TEST_F(WindowTest, FramesAndSpeedButtonsShowTheirCaptionsAndColours)
+{
+    EXPECT_EQ(control<FrameBox>("Frame1")->caption(), "色の説明");
+    EXPECT_EQ(control<FrameBox>("Frame2")->caption(), "速度変更");
+    EXPECT_EQ(pixelAt(control<QWidget>("Frame1"), {60, 100}), QColor(255, 255, 255));
+    const struct {
+        const char* name;
+        QString text;
+        QColor colour;
+    } buttons[] = {{"Command1", "早い", QColor(128, 128, 255)},
+                   {"Command3", "普通？", QColor(255, 255, 0)},
+                   {"Command2", "遅い", QColor(255, 128, 128)}};
+    for (const auto& b : buttons) {
+        auto* button = control<FlatButton>(b.name);
+        ASSERT_TRUE(button);
+        EXPECT_EQ(button->text(), b.text) << b.name;
+        EXPECT_EQ(button->colour(), b.colour) << b.name;
+        EXPECT_EQ(pixelAt(button, {4, 4}), b.colour) << b.name;
+    }
+}
+
+TEST_F(WindowTest, ACellShowsAndReturnsExactlyTheColourSetOnIt)
+{
+    const Rgb colours[] = {paletteColour(11), paletteColour(10), paletteColour(12), paletteColour(13),
+                           paletteColour(15), paletteColour(8), Rgb{1, 2, 3}};
+    for (const Rgb colour : colours) {
+        window.setCellColour(0, colour);
+        EXPECT_EQ(window.cellColour(0), colour);
+        const QImage image = window.co1(0)->grab().toImage();
+        const QColor expected(colour.red, colour.green, colour.blue);
+        // The whole face inside the edge, not just one pixel.
+        for (int y = 2; y < 31; y += 4)
+            for (int x = 2; x < 31; x += 4)
+                ASSERT_EQ(image.pixelColor(x, y), expected) << x << "," << y;
+    }
+}
+
+TEST_F(WindowTest, BothTimersArePreciseAndRunFromTheStart)
+{
+    const QTimer& timer1 = window.timer(Timer::Timer1);
+    const QTimer& timer2 = window.timer(Timer::Timer2);
+    EXPECT_EQ(timer1.timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(timer2.timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(timer1.interval(), 700);
+    EXPECT_EQ(timer2.interval(), 40000);
+    EXPECT_TRUE(timer1.isActive());
+    EXPECT_TRUE(timer2.isActive());
+    EXPECT_FALSE(timer1.isSingleShot());
+
+    window.setTimerEnabled(Timer::Timer1, false);
+    EXPECT_FALSE(timer1.isActive());
+    window.setTimerInterval(Timer::Timer1, 650);
+    window.setTimerEnabled(Timer::Timer1, true);
+    EXPECT_TRUE(timer1.isActive());
+    EXPECT_EQ(timer1.interval(), 650);
+}
+
+TEST_F(WindowTest, EnterReturnAndSpaceClickTheFocusedButton)
+{
+    FlatButton* cell = window.co1(0);
+    QSignalSpy clicks(&window, &MainWindow::co1Clicked);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    cell->setFocus();
+    QTest::keyClick(cell, Qt::Key_Space);
+    QTest::keyClick(cell, Qt::Key_Return);
+    QTest::keyClick(cell, Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_EQ(clicks.count(), 3);
+    for (const auto& click : clicks)
+        EXPECT_EQ(click.at(0).toInt(), 0);
+
+    QSignalSpy fast(&window, &MainWindow::command1Clicked);
+    QTest::keyClick(control<FlatButton>("Command1"), Qt::Key_Return);
+    EXPECT_EQ(fast.count(), 1);
+}
+
+}  // namespace
+}  // namespace rumitaku::testing

@@ -1,0 +1,19 @@
+#include "game_connection.h"
+
+#include "game.h"
+#include "main_window.h"
+
+namespace rumitaku {
+
+void connectGame(MainWindow& window, Game& game)
+{
+    QObject::connect(&window, &MainWindow::co1Clicked, &window,
+                     [&game](int index) { game.co1Click(static_cast<std::int16_t>(index)); });
+    QObject::connect(&window, &MainWindow::timer1Timer, &window, [&game] { game.timer1Timer(); });
+    QObject::connect(&window, &MainWindow::timer2Timer, &window, [&game] { game.timer2Timer(); });
+    QObject::connect(&window, &MainWindow::command1Clicked, &window, [&game] { game.command1Click(); });
+    QObject::connect(&window, &MainWindow::command2Clicked, &window, [&game] { game.command2Click(); });
+    QObject::connect(&window, &MainWindow::command3Clicked, &window, [&game] { game.command3Click(); });
+}
+
+}  // namespace rumitaku

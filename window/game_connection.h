@@ -1,0 +1,11 @@
+#pragma once
+
+namespace rumitaku {
+
+class Game;
+class MainWindow;
+
+// Delivers each event of the window to its handler in the rules.
+void connectGame(MainWindow& window, Game& game);
+
+}  // namespace rumitaku
