@@ -144,6 +144,20 @@ TEST_F(WindowGameTest, SpeedButtonsSetTheTickInterval)
     }
 }
 
+TEST_F(WindowGameTest, ClosingTheWindowDuringARoundEndsTheProgram)
+{
+    loadAnsweringOk();
+    window.setTimerInterval(Timer::Timer1, 1);
+    int ticksAfterClose = 0;
+    QTimer::singleShot(30, &window, [&] {
+        window.close();
+        QObject::connect(&window, &MainWindow::timer1Timer, [&] { ++ticksAfterClose; });
+    });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(ticksAfterClose, 0);
+}
+
 TEST(QuestionBox, MustBeAnsweredYesOrNo)
 {
     MessageBox question("ルミタク", "得点は37でした！　ゲームを続けますか？", MessageButtons::YesNo,

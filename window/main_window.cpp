@@ -6,6 +6,7 @@
 #include "qt_text.h"
 #include "texts.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 
 namespace rumitaku {
@@ -227,6 +228,14 @@ void MainWindow::showWindow()
 void MainWindow::unloadWindow()
 {
     close();
+}
+
+// Closing the window ends the program; the timers must not fire while it winds down.
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    timer1_.stop();
+    timer2_.stop();
+    QWidget::closeEvent(event);
 }
 
 void MainWindow::endProgram()

@@ -53,6 +53,9 @@ signals:
     void command2Clicked();
     void command3Clicked();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     QTimer& timerOf(Timer which) { return which == Timer::Timer1 ? timer1_ : timer2_; }
     void connectCell(int index);
