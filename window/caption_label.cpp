@@ -1,5 +1,7 @@
 #include "caption_label.h"
 
+#include "edges.h"
+
 #include <QPainter>
 
 namespace rumitaku {
@@ -50,10 +52,8 @@ void CaptionLabel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     if (background_.isValid())
         painter.fillRect(rect(), background_);
-    if (border_) {
-        painter.setPen(Qt::black);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    if (border_)
+        fillOutline(painter, rect(), Qt::black);
     if (text_.isEmpty())
         return;
     const int inset = border_ ? 2 : 0;

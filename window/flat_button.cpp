@@ -1,5 +1,7 @@
 #include "flat_button.h"
 
+#include "edges.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -40,26 +42,23 @@ void FlatButton::paintEvent(QPaintEvent*)
     const bool down = isDown();
     const int right = face.right();
     const int bottom = face.bottom();
-    painter.setPen(down ? darkShadow : highlight);
-    painter.drawLine(0, 0, right - 1, 0);
-    painter.drawLine(0, 0, 0, bottom - 1);
-    painter.setPen(down ? highlight : darkShadow);
-    painter.drawLine(0, bottom, right, bottom);
-    painter.drawLine(right, 0, right, bottom);
+    const QColor& lit = down ? darkShadow : highlight;
+    const QColor& unlit = down ? highlight : darkShadow;
+    fillLine(painter, {0, 0}, {right - 1, 0}, lit);
+    fillLine(painter, {0, 0}, {0, bottom - 1}, lit);
+    fillLine(painter, {0, bottom}, {right, bottom}, unlit);
+    fillLine(painter, {right, 0}, {right, bottom}, unlit);
     if (!down) {
-        painter.setPen(shadow);
-        painter.drawLine(1, bottom - 1, right - 1, bottom - 1);
-        painter.drawLine(right - 1, 1, right - 1, bottom - 1);
+        fillLine(painter, {1, bottom - 1}, {right - 1, bottom - 1}, shadow);
+        fillLine(painter, {right - 1, 1}, {right - 1, bottom - 1}, shadow);
     }
 
     if (!text().isEmpty()) {
         painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(down ? face.translated(1, 1) : face, Qt::AlignCenter, text());
     }
-    if (hasFocus()) {
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        painter.drawRect(face.adjusted(3, 3, -4, -4));
-    }
+    if (hasFocus())
+        fillDottedOutline(painter, face.adjusted(3, 3, -3, -3), Qt::black);
 }
 
 // Enter and Return click the focused button, as Space does.

@@ -1,5 +1,7 @@
 #include "frame_box.h"
 
+#include "edges.h"
+
 #include <QPainter>
 
 namespace rumitaku {
@@ -16,11 +18,10 @@ void FrameBox::paintEvent(QPaintEvent*)
 
     const QFontMetrics metrics = fontMetrics();
     const int lineY = metrics.height() / 2;
-    const QRect line(0, lineY, width() - 1, height() - lineY - 1);
-    painter.setPen(QColor(128, 128, 128));
-    painter.drawRect(line.adjusted(0, 0, -1, -1));
-    painter.setPen(Qt::white);
-    painter.drawRect(line.adjusted(1, 1, 0, 0));
+    // Etched: a grey ring with a white one a pixel down and to the right.
+    const QRect line(QPoint(0, lineY), QPoint(width() - 2, height() - 2));
+    fillOutline(painter, line, QColor(128, 128, 128));
+    fillOutline(painter, line.translated(1, 1), Qt::white);
 
     const int textWidth = metrics.horizontalAdvance(caption_);
     const QRect captionRect(6, 0, textWidth + 4, metrics.height());
