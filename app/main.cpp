@@ -13,6 +13,7 @@ int main(int argc, char* argv[])
 
     exitClearlyWithoutDisplay();
     QApplication app(argc, argv);
+    introduceToDesktop();
     warnWithoutJapaneseFont();
 
     MainWindow window;

@@ -34,6 +34,20 @@ inline constexpr auto speedFast = "早い"sv;
 inline constexpr auto speedNormal = "普通？"sv;  // full-width question mark
 inline constexpr auto speedSlow = "遅い"sv;
 
+// The program's name on the desktop: in its menu entry and beside its windows' titles.
+inline constexpr auto applicationDisplayName = "ルミタク"sv;
+
+// What a screen reader says of a cell: where it stands, e.g. "3列目 5行目",
+// and what it shows: idle, or the colour it is lit in as the legend names it.
+inline constexpr auto cellColumnAfter = "列目 "sv;
+inline constexpr auto cellRowAfter = "行目"sv;
+inline constexpr auto cellIdle = "消灯"sv;
+inline constexpr auto colourGreen = "緑"sv;
+inline constexpr auto colourRed = "赤"sv;
+inline constexpr auto colourMagenta = "ピンク"sv;
+inline constexpr auto colourWhite = "白"sv;
+inline constexpr auto colourGrey = "灰"sv;
+
 // Asked for in this order; the first is the original desktop font.
 inline constexpr std::string_view japaneseFontFamilies[] = {
     "ＭＳ Ｐゴシック"sv, "IPAPGothic"sv, "Noto Sans CJK JP"sv};

@@ -2,6 +2,7 @@
 
 #include "edges.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace rumitaku {
@@ -14,6 +15,11 @@ void CaptionLabel::setText(const QString& text)
         return;
     text_ = text;
     update();
+    // Only a screen reader that listens is told: asking for the label's interface costs.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void CaptionLabel::setBackground(QColor colour)

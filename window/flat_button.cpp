@@ -2,6 +2,7 @@
 
 #include "edges.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -26,6 +27,12 @@ void FlatButton::setColour(QColor colour)
         return;
     colour_ = colour;
     update();
+    // A cell is described by its colour. Only a screen reader that listens is told, so
+    // that a tick costs nothing more without one.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 QSize FlatButton::sizeHint() const

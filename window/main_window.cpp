@@ -87,7 +87,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
     setBackground(this, QColor(192, 255, 192));
     setFont(defaultFont());
 
-    auto* cell = new FlatButton(this);
+    auto* cell = new CellButton(0, this);
     cell->setObjectName(QStringLiteral("co1"));
     cell->setGeometry(twipsRect(120, 120, 495, 495));
     co1_[0] = cell;
@@ -142,8 +142,8 @@ void MainWindow::connectCell(int index)
 
 void MainWindow::createCell(int index)
 {
-    const FlatButton* templateCell = co1(0);
-    auto* cell = new FlatButton(this);
+    const CellButton* templateCell = co1(0);
+    auto* cell = new CellButton(index, this);
     cell->setObjectName(templateCell->objectName());
     cell->resize(templateCell->size());
     cell->setColour(templateCell->colour());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "caption_label.h"
+#include "cell_button.h"
 #include "flat_button.h"
 #include "form.h"
 
@@ -24,7 +25,7 @@ public:
 
     explicit MainWindow(QWidget* parent = nullptr);
 
-    FlatButton* co1(int index) const { return co1_[static_cast<std::size_t>(index)]; }
+    CellButton* co1(int index) const { return co1_[static_cast<std::size_t>(index)]; }
     const QTimer& timer(Timer which) const { return which == Timer::Timer1 ? timer1_ : timer2_; }
 
     // Form
@@ -60,7 +61,7 @@ private:
     QTimer& timerOf(Timer which) { return which == Timer::Timer1 ? timer1_ : timer2_; }
     void connectCell(int index);
 
-    std::array<FlatButton*, cellCount> co1_{};
+    std::array<CellButton*, cellCount> co1_{};
     CaptionLabel* label1_ = nullptr;
     CaptionLabel* label2_ = nullptr;
     QTimer timer1_;

@@ -1,8 +1,13 @@
 #include "startup.h"
 
+#include "caption_accessible.h"
+#include "cell_accessible.h"
 #include "fonts.h"
+#include "qt_text.h"
 #include "texts.h"
 
+#include <QAccessible>
+#include <QGuiApplication>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -44,6 +49,15 @@ void handleStartupMessage(QtMsgType type, const QMessageLogContext& context, con
 void exitClearlyWithoutDisplay()
 {
     qtHandler = qInstallMessageHandler(handleStartupMessage);
+}
+
+void introduceToDesktop()
+{
+    QCoreApplication::setApplicationName(QStringLiteral(RUMITAKU_APP_NAME));
+    QGuiApplication::setApplicationDisplayName(qText(texts::applicationDisplayName));
+    QGuiApplication::setDesktopFileName(QStringLiteral(RUMITAKU_APP_ID));
+    QAccessible::installFactory(CellAccessible::create);
+    QAccessible::installFactory(CaptionAccessible::create);
 }
 
 void warnWithoutJapaneseFont()

@@ -6,6 +6,11 @@ namespace rumitaku {
 // application is made: it then says so in one line and exits with status 1.
 void exitClearlyWithoutDisplay();
 
+// Names the program to the desktop, which finds its menu entry and icon by the
+// desktop file name, and lets screen readers read the board and the labels.
+// Call once the application is made, before the window.
+void introduceToDesktop();
+
 // Says in one line which package to install when the labels' font has no Japanese glyphs.
 void warnWithoutJapaneseFont();
 

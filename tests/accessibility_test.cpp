@@ -1,0 +1,166 @@
+#include "caption_label.h"
+#include "dialog_script.h"
+#include "game.h"
+#include "game_connection.h"
+#include "main_window.h"
+#include "scripted.h"
+
+#include <QAccessible>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace rumitaku::testing {
+namespace {
+
+// What a screen reader is told, read through Qt's accessibility interfaces.
+class AccessibilityTest : public ::testing::Test {
+protected:
+    MainWindow window;
+    FixedSeedRandom random{7};
+    ScriptedClock clock;
+    Game game{window, random, clock};
+
+    AccessibilityTest() { connectGame(window, game); }
+
+    void load()
+    {
+        DialogScript script({[](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); }});
+        game.load();
+        window.setTimerEnabled(Timer::Timer1, false);
+        window.setTimerEnabled(Timer::Timer2, false);
+    }
+
+    static QAccessibleInterface* of(QObject* object)
+    {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+        if (!face)
+            ADD_FAILURE() << "no accessible interface";
+        return face;
+    }
+
+    static QString name(QObject* object) { return of(object)->text(QAccessible::Name); }
+    static QString description(QObject* object) { return of(object)->text(QAccessible::Description); }
+    QWidget* control(const char* objectName) { return window.findChild<QWidget*>(QLatin1String(objectName)); }
+};
+
+// Every name and text anywhere under `face`, as a screen reader walking it finds them.
+void collectTexts(QAccessibleInterface* face, std::vector<QString>& texts)
+{
+    texts.push_back(face->text(QAccessible::Name));
+    for (int i = 0; i < face->childCount(); ++i)
+        collectTexts(face->child(i), texts);
+}
+
+TEST_F(AccessibilityTest, CellsAreButtonsNamedByColumnAndRow)
+{
+    load();
+    const struct {
+        int index;
+        const char* name;
+    } cells[] = {{0, "1列目 1行目"}, {1, "1列目 2行目"}, {11, "1列目 12行目"},
+                 {12, "2列目 1行目"}, {77, "7列目 6行目"}, {143, "12列目 12行目"}};
+    for (const auto& c : cells) {
+        QAccessibleInterface* cell = of(window.co1(c.index));
+        EXPECT_EQ(cell->role(), QAccessible::Button) << c.index;
+        EXPECT_EQ(cell->text(QAccessible::Name), c.name) << c.index;
+        EXPECT_EQ(cell->parent()->object(), &window) << c.index;
+    }
+}
+
+TEST_F(AccessibilityTest, ACellSaysWhatItShowsInTheLegendsWordsAfterEveryTick)
+{
+    load();
+    for (int i = 0; i < 144; ++i)
+        ASSERT_EQ(description(window.co1(i)), "消灯") << i;
+
+    // The lit colours, each with the legend label that explains it.
+    const struct {
+        Rgb colour;
+        const char* legend;
+    } lit[] = {{cell_colour::lightGreen, "Label5"}, {cell_colour::lightRed, "Label6"},
+               {cell_colour::grey, "Label7"}, {cell_colour::brightWhite, "Label8"},
+               {cell_colour::lightMagenta, "Label9"}};
+    for (const auto& l : lit) {
+        window.setCellColour(40, l.colour);
+        const QString legend = window.findChild<CaptionLabel*>(QLatin1String(l.legend))->text();
+        EXPECT_EQ(description(window.co1(40)), legend.section(QLatin1String(" ="), 0, 0)) << l.legend;
+    }
+    window.setCellColour(40, cell_colour::idle);
+
+    for (int tick = 0; tick < 5; ++tick) {
+        const int before = game.lastCell();
+        game.timer1Timer();
+        const int now = game.lastCell();
+        EXPECT_NE(description(window.co1(now)), "消灯");
+        EXPECT_EQ(description(window.co1(before)), "消灯");
+    }
+}
+
+TEST_F(AccessibilityTest, PressingACellThroughTheScreenReaderScores)
+{
+    load();
+    window.setCellColour(30, cell_colour::lightRed);
+    QAccessibleActionInterface* actions = of(window.co1(30))->actionInterface();
+    ASSERT_TRUE(actions);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(game.score(), 5);
+    EXPECT_EQ(name(control("Label1")), "得点 =  5");
+}
+
+TEST_F(AccessibilityTest, LabelsAndSpeedButtonsExposeTheirTexts)
+{
+    load();
+    game.timer1Timer();
+    const struct {
+        const char* label;
+        const char* text;
+    } labels[] = {{"Label1", ""},        {"Label2", " 残り  40 秒 "}, {"Label3", "得点"},
+                  {"Label4", "時間"},    {"Label5", "緑 = +1"},     {"Label8", "白 = -5"}};
+    for (const auto& l : labels) {
+        EXPECT_EQ(of(control(l.label))->role(), QAccessible::StaticText) << l.label;
+        EXPECT_EQ(name(control(l.label)), l.text) << l.label;
+    }
+    game.showScore();
+    EXPECT_EQ(name(control("Label1")), "得点 =  0");
+
+    const struct {
+        const char* button;
+        const char* text;
+        int interval;
+    } buttons[] = {{"Command1", "早い", 650}, {"Command3", "普通？", 800}, {"Command2", "遅い", 1400}};
+    for (const auto& b : buttons) {
+        QAccessibleInterface* button = of(control(b.button));
+        EXPECT_EQ(button->role(), QAccessible::Button) << b.button;
+        EXPECT_EQ(button->text(QAccessible::Name), b.text) << b.button;
+        QSignalSpy clicked(control(b.button), SIGNAL(clicked()));
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_TRUE(clicked.count() == 1 || clicked.wait(2000)) << b.button;
+        EXPECT_EQ(window.timer(Timer::Timer1).interval(), b.interval) << b.button;
+    }
+}
+
+TEST_F(AccessibilityTest, TheStartMessageIsReadWithItsTitlePromptAndButton)
+{
+    std::vector<QString> texts;
+    QAccessible::Role role = QAccessible::NoRole;
+    DialogScript script({[&](QMessageBox& box) {
+        QAccessibleInterface* face = of(&box);
+        role = face->role();
+        collectTexts(face, texts);
+        box.button(QMessageBox::Ok)->click();
+    }});
+    game.load();
+    EXPECT_FALSE(script.timedOut());
+    EXPECT_TRUE(role == QAccessible::Dialog || role == QAccessible::AlertMessage) << role;
+    for (const char* expected : {"ルミタク", "ゲームを開始します！", "OK"})
+        EXPECT_NE(std::find(texts.begin(), texts.end(), QString(expected)), texts.end()) << expected;
+}
+
+}  // namespace
+}  // namespace rumitaku::testing

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+namespace rumitaku {
+
+class CaptionLabel;
+
+// A label as a screen reader reads it: static text, named by its caption.
+class CaptionAccessible : public QAccessibleWidget {
+public:
+    explicit CaptionAccessible(CaptionLabel* label);
+
+    // For QAccessible::installFactory.
+    static QAccessibleInterface* create(const QString& className, QObject* object);
+
+    QString text(QAccessible::Text t) const override;
+};
+
+}  // namespace rumitaku

@@ -1,0 +1,75 @@
+#include "cell_accessible.h"
+
+#include "cell_button.h"
+#include "colour.h"
+#include "qt_text.h"
+#include "texts.h"
+
+#include <string_view>
+
+namespace rumitaku {
+
+namespace {
+
+std::string_view stateOf(QColor colour)
+{
+    const Rgb rgb{static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+                  static_cast<std::uint8_t>(colour.blue())};
+    if (rgb == cell_colour::idle)
+        return texts::cellIdle;
+    if (rgb == cell_colour::lightGreen)
+        return texts::colourGreen;
+    if (rgb == cell_colour::lightRed)
+        return texts::colourRed;
+    if (rgb == cell_colour::lightMagenta)
+        return texts::colourMagenta;
+    if (rgb == cell_colour::brightWhite)
+        return texts::colourWhite;
+    if (rgb == cell_colour::grey)
+        return texts::colourGrey;
+    return {};
+}
+
+}  // namespace
+
+CellAccessible::CellAccessible(CellButton* cell) : QAccessibleWidget(cell, QAccessible::Button) {}
+
+QAccessibleInterface* CellAccessible::create(const QString&, QObject* object)
+{
+    if (auto* cell = qobject_cast<CellButton*>(object))
+        return new CellAccessible(cell);
+    return nullptr;
+}
+
+QString CellAccessible::text(QAccessible::Text t) const
+{
+    switch (t) {
+    case QAccessible::Name:
+        return QString::number(cell()->column() + 1) + qText(texts::cellColumnAfter)
+               + QString::number(cell()->row() + 1) + qText(texts::cellRowAfter);
+    case QAccessible::Description:
+        return qText(stateOf(cell()->colour()));
+    default:
+        return QAccessibleWidget::text(t);
+    }
+}
+
+QStringList CellAccessible::actionNames() const
+{
+    return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+}
+
+void CellAccessible::doAction(const QString& actionName)
+{
+    if (actionName == pressAction())
+        cell()->click();
+    else
+        QAccessibleWidget::doAction(actionName);
+}
+
+CellButton* CellAccessible::cell() const
+{
+    return static_cast<CellButton*>(widget());
+}
+
+}  // namespace rumitaku

@@ -1,0 +1,19 @@
+#include "cell_button.h"
+
+#include "game.h"
+
+namespace rumitaku {
+
+CellButton::CellButton(int index, QWidget* parent) : FlatButton(parent), index_(index) {}
+
+int CellButton::column() const
+{
+    return index_ / Game::gridRows;
+}
+
+int CellButton::row() const
+{
+    return index_ % Game::gridRows;
+}
+
+}  // namespace rumitaku
