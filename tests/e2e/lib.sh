@@ -1,0 +1,126 @@
+# Helpers for tests that drive the real game in a real X session, as a player
+# would: a private Xvfb, the game started in it, its windows found by title,
+# keys and clicks sent with xdotool, screenshots read pixel by pixel with
+# ImageMagick, a window closed as a window manager closes it. Source it from
+# bash. Every wait is bounded, so that a game that hangs fails the test.
+#
+#   e2e_require                 skips (status 77), or fails in CI, if a tool is missing
+#   e2e_start_xvfb              a private X server on $E2E_DISPLAY (a number) or on the
+#                               first free display, its screen $E2E_SCREEN (1280x1024x24);
+#                               sets DISPLAY and XAUTHORITY
+#   e2e_start_game BINARY...    starts it in the background on that display: sets
+#                               E2E_GAME_PID, and E2E_GAME_OUT and E2E_GAME_ERR (its output)
+#   e2e_window REGEX            the id of the game's visible window whose title matches
+#   e2e_wait_unmapped WINDOW    until the window is no longer shown
+#   e2e_close WINDOW            asks the window to close (WM_DELETE_WINDOW)
+#   e2e_wait_exit               until the game ends; sets E2E_GAME_STATUS, its exit status
+#                               (call it in the test's own shell, not in $(...))
+#   e2e_shot WINDOW FILE        a PNG screenshot of the window
+#   e2e_pixels FILE X,Y...      the colour at each point as RRGGBB, one a line
+#   e2e_signature FILE X Y W H  a hash of the pixels of a rectangle
+#   e2e_cleanup                 ends the game and the server; the EXIT trap calls it
+
+e2e_dir=$(mktemp -d)
+E2E_XVFB_PID=
+E2E_GAME_PID=
+trap e2e_cleanup EXIT
+
+. "$(dirname "${BASH_SOURCE[0]}")/../need.sh"
+
+e2e_require() {
+    need Xvfb xvfb
+    need xauth xauth
+    need xdotool xdotool
+    need import imagemagick
+    need python3 python3
+}
+
+e2e_cleanup() {
+    [ -n "$E2E_GAME_PID" ] && kill "$E2E_GAME_PID" 2>/dev/null
+    [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null
+    [ -n "$E2E_XVFB_PID" ] && wait "$E2E_XVFB_PID" 2>/dev/null
+    rm -rf "$e2e_dir"
+}
+
+e2e_start_xvfb() {
+    local cookie number tries
+    cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
+    # The server takes every cookie in its file, whatever display the entry names.
+    touch "$e2e_dir/server-auth" "$e2e_dir/Xauthority"
+    xauth -q -f "$e2e_dir/server-auth" add :0 . "$cookie"
+    Xvfb ${E2E_DISPLAY:+":$E2E_DISPLAY"} -displayfd 3 -auth "$e2e_dir/server-auth" -nolisten tcp \
+        -screen 0 "${E2E_SCREEN:-1280x1024x24}" -dpi 96 3>"$e2e_dir/display" >"$e2e_dir/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    # Xvfb writes its display number once it takes connections.
+    for tries in $(seq 100); do
+        number=$(cat "$e2e_dir/display")
+        [ -n "$number" ] && break
+        kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [ -z "$number" ]; then
+        echo "FAIL: Xvfb did not start:" >&2
+        cat "$e2e_dir/xvfb.log" >&2
+        exit 1
+    fi
+    export DISPLAY=":$number"
+    export XAUTHORITY=$e2e_dir/Xauthority
+    xauth -q add "$DISPLAY" . "$cookie"
+    echo "Xvfb on $DISPLAY"
+}
+
+e2e_start_game() {
+    mkdir -m 700 "$e2e_dir/runtime"
+    E2E_GAME_OUT=$e2e_dir/game.out
+    E2E_GAME_ERR=$e2e_dir/game.err
+    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$e2e_dir/runtime "$@" >"$E2E_GAME_OUT" 2>"$E2E_GAME_ERR" &
+    E2E_GAME_PID=$!
+}
+
+e2e_window() {
+    timeout 20 xdotool search --sync --all --onlyvisible --pid "$E2E_GAME_PID" --name "$1" | head -n 1
+}
+
+e2e_wait_unmapped() {
+    local tries
+    for tries in $(seq 100); do
+        xdotool search --all --onlyvisible --pid "$E2E_GAME_PID" --name '' 2>/dev/null | grep -qx "$1" || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+e2e_close() {
+    python3 "$(dirname "${BASH_SOURCE[0]}")/close_window.py" "$1"
+}
+
+e2e_wait_exit() {
+    local tries
+    for tries in $(seq 200); do
+        if ! kill -0 "$E2E_GAME_PID" 2>/dev/null; then
+            wait "$E2E_GAME_PID"
+            E2E_GAME_STATUS=$?
+            E2E_GAME_PID=
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+e2e_shot() {
+    import -window "$1" "$2"
+}
+
+e2e_pixels() {
+    local file=$1 point format=
+    shift
+    for point in "$@"; do
+        format="$format%[hex:p{$point}]\n"
+    done
+    convert "$file" -format "$format" info:
+}
+
+e2e_signature() {
+    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -format '%#' info:
+}

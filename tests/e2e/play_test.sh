@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# The real game in a real X session, played as a player plays it: Return
+# closes the start message; the mouse clicks a cell that the screenshot shows
+# lit, and the score display changes; Tab moves to a lit cell and Space clicks
+# it, and the score display changes again; closing the window ends the game
+# with status 0, and it has said nothing on the way.
+#   play_test.sh BINARY
+set -u
+. "$(dirname "$0")/lib.sh"
+e2e_require
+
+binary=$1
+shot=$e2e_dir/shot.png
+idle=00FFFF
+pink=FF00FF
+
+# Where things are in the window, in pixels at 96 DPI.
+cell_x() { echo $((8 + 41 * ($1 / 12) + 16)); }  # a cell's centre
+cell_y() { echo $((8 + 41 * ($1 % 12) + 16)); }
+score_area=(546 98 117 37)                       # inside Label1's border
+slow_x=664 slow_y=424                            # 遅い
+
+fail() {
+    echo "FAIL: $*"
+    [ -s "$E2E_GAME_ERR" ] && { echo "the game said:"; cat "$E2E_GAME_ERR"; }
+    exit 1
+}
+
+# Every cell's colour in the window's last screenshot, in index order.
+cell_colours() {
+    local points=() i
+    for i in $(seq 0 143); do
+        points+=("$(cell_x "$i"),$(cell_y "$i")")
+    done
+    e2e_pixels "$shot" "${points[@]}"
+}
+
+# The index of the lit cell in a fresh screenshot; empty if none is lit.
+# With `not_pink`, a pink cell does not count: clicking it may leave the score as it is.
+lit_cell() {
+    e2e_shot "$main" "$shot"
+    cell_colours | awk -v idle="$idle" -v pink="$pink" -v skip="${1:-}" \
+        '$1 != idle && !(skip == "not_pink" && $1 == pink) { print NR - 1; exit }'
+}
+
+score_signature() {
+    e2e_shot "$main" "$shot"
+    e2e_signature "$shot" "${score_area[@]}"
+}
+
+# Waits a little for the score display to look other than `$1`.
+score_changes_from() {
+    local tries
+    for tries in $(seq 20); do
+        [ "$(score_signature)" != "$1" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+click_cell() {
+    xdotool mousemove --sync "$(cell_x "$1")" "$(cell_y "$1")" click 1
+}
+
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
+e2e_start_xvfb
+e2e_start_game "$binary"
+
+start=$(e2e_window '^ルミタク$')
+[ -n "$start" ] || fail "no start message"
+main=$(e2e_window '^Form1')
+[ -n "$main" ] || fail "no game window"
+xdotool key Return
+e2e_wait_unmapped "$start" || fail "Return did not close the start message"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+[ "$WIDTH" = 703 ] && [ "$HEIGHT" = 504 ] || fail "the window is ${WIDTH}x$HEIGHT"
+
+# Slower lights, so that a cell seen lit is most likely still lit when the click lands.
+xdotool mousemove --sync $slow_x $slow_y click 1
+
+# A click on an idle cell shows the score, still 0.
+blank=$(score_signature)
+for cell in 143 142 141; do
+    [ "$(cell_colours | sed -n "$((cell + 1))p")" = "$idle" ] && break
+done
+click_cell "$cell"
+score_changes_from "$blank" || fail "clicking a cell did not show the score"
+zero=$(score_signature)
+
+# The mouse on a lit cell changes the score. The light may move on before the
+# click lands; then the score stays as it is, and the next lit cell is tried.
+scored=
+for try in $(seq 15); do
+    cell=$(lit_cell not_pink)
+    if [ -z "$cell" ]; then
+        sleep 0.3
+        continue
+    fi
+    click_cell "$cell"
+    if score_changes_from "$zero"; then
+        scored=$cell
+        break
+    fi
+done
+[ -n "$scored" ] || fail "no mouse click on a lit cell changed the score"
+echo "the mouse scored on cell $scored"
+
+# The keyboard: focus stands on the cell the mouse clicked last. Put it just
+# before a lit cell with a click, Tab onto the lit cell, and Space clicks it.
+# From a score other than 0 every colour changes the score, pink included.
+before=$(score_signature)
+pressed=
+for try in $(seq 15); do
+    cell=$(lit_cell)
+    if [ -z "$cell" ] || [ "$cell" -eq 0 ]; then
+        sleep 0.3
+        continue
+    fi
+    click_cell $((cell - 1))
+    # Should the light have moved onto that cell, the click scored: start again from there.
+    now=$(score_signature)
+    if [ "$now" != "$before" ]; then
+        before=$now
+        continue
+    fi
+    xdotool key Tab space
+    if score_changes_from "$before"; then
+        pressed=$cell
+        break
+    fi
+done
+[ -n "$pressed" ] || fail "Tab and Space on a lit cell did not change the score"
+echo "Tab and Space scored on cell $pressed"
+
+e2e_close "$main" || fail "could not ask the window to close"
+e2e_wait_exit || fail "the game did not end when its window closed"
+[ "$E2E_GAME_STATUS" = 0 ] || fail "the game ended with status $E2E_GAME_STATUS"
+[ -s "$E2E_GAME_ERR" ] && fail "the game wrote to its error output"
+[ -s "$E2E_GAME_OUT" ] && fail "the game wrote to its output: $(cat "$E2E_GAME_OUT")"
+echo "played, closed, status 0"
