@@ -16,37 +16,25 @@ namespace {
 
 enum class Moment { RightAfterATick, RightAfterAClick, RightAfterYes, WithASpeedChangePending };
 
-std::string momentName(const ::testing::TestParamInfo<Moment>& info)
-{
-    switch (info.param) {
-    case Moment::RightAfterATick:
-        return "RightAfterATick";
-    case Moment::RightAfterAClick:
-        return "RightAfterAClick";
-    case Moment::RightAfterYes:
-        return "RightAfterYes";
-    case Moment::WithASpeedChangePending:
-        return "WithASpeedChangePending";
-    }
-    return "Unknown";
-}
-
 // The player closes the window at one moment of play, from inside the event that brings it.
-class ClosingTest : public ::testing::TestWithParam<Moment> {
+// The program must then end with status 0, and no timer may fire afterwards.
+class ClosingTest : public ::testing::Test {
 protected:
+    void closeAt(Moment moment);
+
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
     FixedSeedRandom random{3};
     ScriptedClock clock;
     std::unique_ptr<Game> game = std::make_unique<Game>(*window, random, clock);
 };
 
-TEST_P(ClosingTest, EndsTheProgramWithStatusZeroAndNothingFiresAfterwards)
+void ClosingTest::closeAt(Moment moment)
 {
     MainWindow& form = *window;
     connectGame(form, *game);
     // Short timers, so that a tick or a round end left running would come at once.
     form.setTimerInterval(Timer::Timer1, 5);
-    form.setTimerInterval(Timer::Timer2, GetParam() == Moment::RightAfterYes ? 100 : 60000);
+    form.setTimerInterval(Timer::Timer2, moment == Moment::RightAfterYes ? 100 : 60000);
 
     QObject context;
     bool closed = false;
@@ -61,7 +49,7 @@ TEST_P(ClosingTest, EndsTheProgramWithStatusZeroAndNothingFiresAfterwards)
         QObject::connect(&form, &MainWindow::timer2Timer, &context, count);
     };
     // Each connection comes after the rules' own, so it runs once the rules have handled the event.
-    switch (GetParam()) {
+    switch (moment) {
     case Moment::RightAfterATick:
         QObject::connect(&form, &MainWindow::timer1Timer, &context, closeNow);
         break;
@@ -104,10 +92,25 @@ TEST_P(ClosingTest, EndsTheProgramWithStatusZeroAndNothingFiresAfterwards)
     QTest::qWait(50);
 }
 
-INSTANTIATE_TEST_SUITE_P(AtEveryMoment, ClosingTest,
-                         ::testing::Values(Moment::RightAfterATick, Moment::RightAfterAClick,
-                                           Moment::RightAfterYes, Moment::WithASpeedChangePending),
-                         momentName);
+TEST_F(ClosingTest, RightAfterATick)
+{
+    closeAt(Moment::RightAfterATick);
+}
+
+TEST_F(ClosingTest, RightAfterAClick)
+{
+    closeAt(Moment::RightAfterAClick);
+}
+
+TEST_F(ClosingTest, BetweenRoundsRightAfterYes)
+{
+    closeAt(Moment::RightAfterYes);
+}
+
+TEST_F(ClosingTest, WithASpeedChangePending)
+{
+    closeAt(Moment::WithASpeedChangePending);
+}
 
 }  // namespace
 }  // namespace rumitaku::testing
