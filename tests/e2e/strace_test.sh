@@ -33,27 +33,19 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts Xvfb and sets DISPLAY.
+# Starts Xvfb and sets DISPLAY. Xvfb writes the display's number once it takes connections.
 start_display() {
-    if [ -n "${RUMITAKU_TEST_DISPLAY:-}" ]; then
-        Xvfb "$RUMITAKU_TEST_DISPLAY" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        DISPLAY=$RUMITAKU_TEST_DISPLAY
-    else
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-        xvfb_pid=$!
-        for _ in $(seq 100); do
-            [ -s "$work/display" ] && break
-            sleep 0.1
-        done
-        DISPLAY=:$(head -n 1 "$work/display")
-    fi
-    export DISPLAY
+    # Unquoted: with no number given, Xvfb takes the first free one.
+    Xvfb ${RUMITAKU_TEST_DISPLAY:-} -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp \
+        3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
     for _ in $(seq 100); do
-        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        [ -s "$work/display" ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || break
         sleep 0.1
     done
-    fail "Xvfb did not start"
+    [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    export DISPLAY=:$(head -n 1 "$work/display")
 }
 
 # Prints the id of the visible window whose title matches $1, waiting for it to appear.
