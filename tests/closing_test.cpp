@@ -83,6 +83,8 @@ void ClosingTest::closeAt(Moment moment)
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(form.timer(Timer::Timer1).isActive());
     EXPECT_FALSE(form.timer(Timer::Timer2).isActive());
+    // The loop runs on a while, time enough for many ticks.
+    QTest::qWait(50);
     EXPECT_EQ(firedAfterClose, 0);
 
     // Torn down as the program tears them down; a timer left behind would now fire into

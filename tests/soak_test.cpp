@@ -60,7 +60,7 @@ TEST(Soak, AMillionTicksOfRandomPlayKeepTheRules)
     const auto uniform = [&](int low, int up) { return std::uniform_int_distribution(low, up)(player); };
     FixedSeedRandom random(4242);
     ScriptedClock clock;
-    double now = 86000.0;  // in seconds; the clock passes midnight soon and every 1.4 days of play
+    double now = 86000.0;  // in seconds; the clock passes midnight soon, and again each day of play
     const auto setClock = [&] { clock.now = static_cast<float>(std::fmod(now, 86400.0)); };
 
     setClock();
