@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 namespace rumitaku {
 
@@ -223,6 +224,10 @@ MessageAnswer MainWindow::showMessage(std::string_view prompt, MessageButtons bu
 void MainWindow::showWindow()
 {
     show();
+    // Qt appends the application's display name to each caption given after it is set; the
+    // window's caption is "Form1" alone, so the name comes once the window stands with it.
+    // The message boxes' title is the display name itself, which Qt leaves as it is.
+    QGuiApplication::setApplicationDisplayName(qText(texts::applicationDisplayName));
 }
 
 void MainWindow::unloadWindow()

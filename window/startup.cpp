@@ -54,7 +54,6 @@ void exitClearlyWithoutDisplay()
 void introduceToDesktop()
 {
     QCoreApplication::setApplicationName(QStringLiteral(RUMITAKU_APP_NAME));
-    QGuiApplication::setApplicationDisplayName(qText(texts::applicationDisplayName));
     QGuiApplication::setDesktopFileName(QStringLiteral(RUMITAKU_APP_ID));
     QAccessible::installFactory(CellAccessible::create);
     QAccessible::installFactory(CaptionAccessible::create);

@@ -8,6 +8,7 @@ void exitClearlyWithoutDisplay();
 
 // Names the program to the desktop, which finds its menu entry and icon by the
 // desktop file name, and lets screen readers read the board and the labels.
+// The display name follows once the window is shown (see MainWindow::showWindow).
 // Call once the application is made, before the window.
 void introduceToDesktop();
 

@@ -11,8 +11,10 @@
 #   e2e_start_game BINARY...    starts it in the background on that display: sets
 #                               E2E_GAME_PID, and E2E_GAME_OUT and E2E_GAME_ERR (its output)
 #   e2e_window REGEX            the id of the game's visible window whose title matches
+#                               (of any process when E2E_WINDOW_PID is set empty)
 #   e2e_wait_unmapped WINDOW    until the window is no longer shown
-#   e2e_close WINDOW            asks the window to close (WM_DELETE_WINDOW)
+#   e2e_close WINDOW            asks the window to close (WM_DELETE_WINDOW), with the
+#                               helper $E2E_CLOSE_WINDOW (tests/e2e/close_window.cpp)
 #   e2e_wait_exit               until the game ends; sets E2E_GAME_STATUS, its exit status
 #                               (call it in the test's own shell, not in $(...))
 #   e2e_shot WINDOW FILE        a PNG screenshot of the window
@@ -32,7 +34,9 @@ e2e_require() {
     need xauth xauth
     need xdotool xdotool
     need import imagemagick
-    need python3 python3
+    if [ ! -x "${E2E_CLOSE_WINDOW:-}" ]; then
+        need close_window libx11-dev
+    fi
 }
 
 e2e_cleanup() {
@@ -78,20 +82,21 @@ e2e_start_game() {
 }
 
 e2e_window() {
-    timeout 20 xdotool search --sync --all --onlyvisible --pid "$E2E_GAME_PID" --name "$1" | head -n 1
+    local pid=${E2E_WINDOW_PID-$E2E_GAME_PID}
+    timeout 20 xdotool search --sync --all --onlyvisible ${pid:+--pid "$pid"} --name "$1" | head -n 1
 }
 
 e2e_wait_unmapped() {
     local tries
     for tries in $(seq 100); do
-        xdotool search --all --onlyvisible --pid "$E2E_GAME_PID" --name '' 2>/dev/null | grep -qx "$1" || return 0
+        xdotool search --all --onlyvisible --name '' 2>/dev/null | grep -qx "$1" || return 0
         sleep 0.1
     done
     return 1
 }
 
 e2e_close() {
-    python3 "$(dirname "${BASH_SOURCE[0]}")/close_window.py" "$1"
+    "$E2E_CLOSE_WINDOW" "$1"
 }
 
 e2e_wait_exit() {

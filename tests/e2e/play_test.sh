@@ -68,8 +68,11 @@ e2e_start_game "$binary"
 
 start=$(e2e_window '^ルミタク$')
 [ -n "$start" ] || fail "no start message"
-main=$(e2e_window '^Form1')
+main=$(e2e_window '^Form1$')
 [ -n "$main" ] || fail "no game window"
+# The caption the desktop shows, with nothing appended to it.
+caption=$(xdotool getwindowname "$main")
+[ "$caption" = Form1 ] || fail "the window's caption is \"$caption\""
 xdotool key Return
 e2e_wait_unmapped "$start" || fail "Return did not close the start message"
 eval "$(xdotool getwindowgeometry --shell "$main")"

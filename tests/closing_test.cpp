@@ -1,0 +1,118 @@
+#include "dialog_script.h"
+#include "game.h"
+#include "game_connection.h"
+#include "main_window.h"
+#include "scripted.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace rumitaku::testing {
+namespace {
+
+enum class Moment { RightAfterATick, RightAfterAClick, RightAfterYes, WithASpeedChangePending };
+
+// The player closes the window at one moment of play, from inside the event that brings it.
+// The program must then end with status 0, and no timer may fire afterwards.
+class ClosingTest : public ::testing::Test {
+protected:
+    void closeAt(Moment moment);
+
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
+    FixedSeedRandom random{3};
+    ScriptedClock clock;
+    std::unique_ptr<Game> game = std::make_unique<Game>(*window, random, clock);
+};
+
+void ClosingTest::closeAt(Moment moment)
+{
+    MainWindow& form = *window;
+    connectGame(form, *game);
+    // Short timers, so that a tick or a round end left running would come at once.
+    form.setTimerInterval(Timer::Timer1, 5);
+    form.setTimerInterval(Timer::Timer2, moment == Moment::RightAfterYes ? 100 : 60000);
+
+    QObject context;
+    bool closed = false;
+    int firedAfterClose = 0;
+    const auto closeNow = [&] {
+        if (closed)
+            return;
+        closed = true;
+        form.close();
+        const auto count = [&] { ++firedAfterClose; };
+        QObject::connect(&form, &MainWindow::timer1Timer, &context, count);
+        QObject::connect(&form, &MainWindow::timer2Timer, &context, count);
+    };
+    // Each connection comes after the rules' own, so it runs once the rules have handled the event.
+    switch (moment) {
+    case Moment::RightAfterATick:
+        QObject::connect(&form, &MainWindow::timer1Timer, &context, closeNow);
+        break;
+    case Moment::RightAfterAClick:
+        QObject::connect(&form, &MainWindow::timer1Timer, &context,
+                         [&] { QTest::mouseClick(form.co1(game->lastCell()), Qt::LeftButton); });
+        QObject::connect(&form, &MainWindow::co1Clicked, &context, closeNow);
+        break;
+    case Moment::RightAfterYes:
+        QObject::connect(&form, &MainWindow::timer2Timer, &context, closeNow);
+        break;
+    case Moment::WithASpeedChangePending:
+        QObject::connect(&form, &MainWindow::timer1Timer, &context, [&] {
+            QTest::mouseClick(form.findChild<QWidget*>(QStringLiteral("Command2")), Qt::LeftButton);
+        });
+        QObject::connect(&form, &MainWindow::command2Clicked, &context, closeNow);
+        break;
+    }
+
+    DialogScript script({[](QMessageBox& box) { clickButton(box, "OK"); },
+                         [](QMessageBox& box) { clickButton(box, "はい(&Y)"); }});
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(20000);
+
+    game->load();
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(script.timedOut());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(form.timer(Timer::Timer1).isActive());
+    EXPECT_FALSE(form.timer(Timer::Timer2).isActive());
+    // The loop runs on a while, time enough for many ticks.
+    QTest::qWait(50);
+    EXPECT_EQ(firedAfterClose, 0);
+
+    // Torn down as the program tears them down; a timer left behind would now fire into
+    // freed memory, which the sanitizer build reports.
+    game.reset();
+    window.reset();
+    QTest::qWait(50);
+}
+
+TEST_F(ClosingTest, RightAfterATick)
+{
+    closeAt(Moment::RightAfterATick);
+}
+
+TEST_F(ClosingTest, RightAfterAClick)
+{
+    closeAt(Moment::RightAfterAClick);
+}
+
+TEST_F(ClosingTest, BetweenRoundsRightAfterYes)
+{
+    closeAt(Moment::RightAfterYes);
+}
+
+TEST_F(ClosingTest, WithASpeedChangePending)
+{
+    closeAt(Moment::WithASpeedChangePending);
+}
+
+}  // namespace
+}  // namespace rumitaku::testing

@@ -1,0 +1,107 @@
+#include "dialog_script.h"
+#include "game.h"
+#include "game_connection.h"
+#include "main_window.h"
+#include "scripted.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <random>
+
+#if defined(__SANITIZE_ADDRESS__)
+// From the sanitizer's allocator; g++ ships no header that declares it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#else
+#include <malloc.h>
+#endif
+
+namespace rumitaku::testing {
+namespace {
+
+// Bytes of heap the program holds, as its allocator counts them.
+std::size_t heapInUse()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+#endif
+}
+
+// Ten thousand ticks as fast as the window paints them, with clicks on the cells and the speed
+// buttons between them and a round end answered Yes every hundred ticks.
+TEST(WindowSoak, TenThousandTicksWithClicksLeaveTheHeapAsItWas)
+{
+    constexpr int warmUpTicks = 1000;
+    constexpr int soakTicks = 10000;
+    constexpr int ticksPerRound = 100;
+
+    MainWindow window;
+    FixedSeedRandom random(19);
+    ScriptedClock clock;
+    Game game(window, random, clock);
+    connectGame(window, game);
+    {
+        DialogScript ok({[](QMessageBox& box) { clickButton(box, "OK"); }});
+        game.load();
+    }
+    // The ticks and round ends come from the loop below, not from the timers.
+    const auto stopTimers = [&window] {
+        window.setTimerEnabled(Timer::Timer1, false);
+        window.setTimerEnabled(Timer::Timer2, false);
+    };
+    stopTimers();
+    int unanswered = 0;
+    const auto endRound = [&] {
+        // Painted before it is answered, so that every question fills the same caches.
+        DialogScript yes({[](QMessageBox& box) {
+            box.repaint();
+            clickButton(box, "はい(&Y)");
+        }});
+        emit window.timer2Timer();
+        unanswered += yes.timedOut();
+        stopTimers();
+    };
+
+    std::mt19937 player(23);
+    const auto uniform = [&](int low, int up) { return std::uniform_int_distribution(low, up)(player); };
+    const char* const speedButtons[] = {"Command1", "Command2", "Command3"};
+    int tick = 0;
+    const auto play = [&](int ticks) {
+        for (const int end = tick + ticks; tick < end; ++tick) {
+            clock.now += 0.7f;
+            emit window.timer1Timer();
+            for (int c = uniform(0, 2); c > 0; --c) {
+                const int cell = uniform(0, 1) ? game.lastCell() : uniform(0, 143);
+                QTest::mouseClick(window.co1(cell), Qt::LeftButton);
+            }
+            if (uniform(0, 99) == 0)
+                QTest::mouseClick(window.findChild<QWidget*>(QLatin1String(speedButtons[uniform(0, 2)])),
+                                  Qt::LeftButton);
+            if (tick % ticksPerRound == ticksPerRound - 1)
+                endRound();
+            QCoreApplication::processEvents();
+        }
+    };
+
+    // The first ticks fill what Qt keeps once made: glyphs, paint buffers, the question's
+    // pixmaps, the allocator's own caches.
+    play(warmUpTicks);
+    const std::size_t before = heapInUse();
+    play(soakTicks);
+    const std::size_t after = heapInUse();
+
+    EXPECT_EQ(unanswered, 0);
+    // What the allocator and Qt's caches hold back varies by a few kilobytes. A leak of one
+    // small block a tick (at least 32 bytes in the heap), or of 640 bytes a round, would exceed it.
+    constexpr std::size_t tolerance = 64 * 1024;
+    EXPECT_LT(after, before + tolerance) << "heap grew from " << before << " to " << after << " bytes";
+}
+
+}  // namespace
+}  // namespace rumitaku::testing
