@@ -209,47 +209,6 @@ TEST_F(GameTest, RansuuCoversItsRangeAndNeverPassesItsBound)
     EXPECT_EQ(random.draws, 13u);
 }
 
-TEST(ColourShares, OverManyTicksMatchTheTable)
-{
-    RecordingForm form;
-    FixedSeedRandom random(20261208);
-    ScriptedClock clock;
-    Game game(form, random, clock);
-    game.load();
-
-    constexpr int ticks = 200000;
-    const struct {
-        Rgb colour;
-        double probability;
-    } shares[] = {{cell_colour::lightRed, 1.0 / 10},      {cell_colour::lightMagenta, 9.0 / 80},
-                  {cell_colour::brightWhite, 63.0 / 1040}, {cell_colour::grey, 189.0 / 4160},
-                  {cell_colour::lightGreen, 567.0 / 832}};
-    int counts[5] = {};
-    std::vector<int> perCell(144);
-    int previous = game.lastCell();
-    for (int t = 0; t < ticks; ++t) {
-        game.timer1Timer();
-        const int cell = game.lastCell();
-        ASSERT_NE(cell, previous);
-        previous = cell;
-        ++perCell[static_cast<std::size_t>(cell)];
-        const Rgb colour = form.cellColour(cell);
-        for (int k = 0; k < 5; ++k)
-            counts[k] += colour == shares[k].colour;
-    }
-    for (int k = 0; k < 5; ++k) {
-        const double p = shares[k].probability;
-        const double sigma = std::sqrt(ticks * p * (1 - p));
-        EXPECT_NEAR(counts[k], ticks * p, 4 * sigma) << "colour " << k;
-    }
-    // Every cell comes up, each about as often.
-    for (int cell = 0; cell < 144; ++cell) {
-        const double p = 1.0 / 144;
-        EXPECT_NEAR(perCell[static_cast<std::size_t>(cell)], ticks * p, 5 * std::sqrt(ticks * p))
-            << cell;
-    }
-}
-
 TEST(MersenneRandom, ValuesAreSingle24BitFractionsBelowOne)
 {
     MersenneRandom random(1);

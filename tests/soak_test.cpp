@@ -12,6 +12,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace rumitaku::testing {
 namespace {
@@ -76,6 +77,7 @@ TEST(Soak, AMillionTicksOfRandomPlayKeepTheRules)
                   {cell_colour::brightWhite, 63.0 / 1040}, {cell_colour::grey, 189.0 / 4160},
                   {cell_colour::lightGreen, 567.0 / 832}};
     long counts[5] = {};
+    std::vector<long> perCell(144);
     int keptAtTop = 0;
     int keptAtBottom = 0;
     int restarts = 0;
@@ -121,6 +123,7 @@ TEST(Soak, AMillionTicksOfRandomPlayKeepTheRules)
         ASSERT_NE(cell, previousCell) << "tick " << tick;
         ASSERT_EQ(form.litCellCount(), 1) << "tick " << tick;
         previousCell = cell;
+        ++perCell[static_cast<std::size_t>(cell)];
         for (int k = 0; k < 5; ++k)
             counts[k] += form.cellColour(cell) == shares[k].colour;
         // Single precision near the end of a day may put a tick a few milliseconds past 40 s.
@@ -160,6 +163,12 @@ TEST(Soak, AMillionTicksOfRandomPlayKeepTheRules)
         const double p = shares[k].probability;
         const double sigma = std::sqrt(soakTicks * p * (1 - p));
         EXPECT_NEAR(counts[k], soakTicks * p, 4 * sigma) << "colour " << k;
+    }
+    // Every cell comes up, each about as often.
+    for (int cell = 0; cell < 144; ++cell) {
+        const double p = 1.0 / 144;
+        EXPECT_NEAR(perCell[static_cast<std::size_t>(cell)], soakTicks * p, 5 * std::sqrt(soakTicks * p))
+            << "cell " << cell;
     }
     // The runs must have reached both ends of the score, or the soak proved nothing about them.
     EXPECT_GT(keptAtTop, 0);
