@@ -51,8 +51,13 @@ void CaptionLabel::paintEvent(QPaintEvent*)
     if (background_.isValid())
         painter.fillRect(rect(), background_);
     if (border_) {
-        painter.setPen(Qt::black);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        // Four filled one-pixel sides: a fraction of the cost of a stroked rectangle.
+        const int w = width();
+        const int h = height();
+        painter.fillRect(0, 0, w, 1, Qt::black);
+        painter.fillRect(0, h - 1, w, 1, Qt::black);
+        painter.fillRect(0, 1, 1, h - 2, Qt::black);
+        painter.fillRect(w - 1, 1, 1, h - 2, Qt::black);
     }
     if (text_.isEmpty())
         return;
