@@ -26,6 +26,7 @@ int main(int argc, char* argv[])
     const int roundMs = argc > 1 ? std::atoi(argv[1]) : 40000;
 
     exitClearlyWithoutDisplay();
+    preferPromptTicksAndRepaints();
     QApplication app(argc, argv);
 
     MainWindow window;

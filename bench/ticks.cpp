@@ -73,6 +73,7 @@ int main(int argc, char* argv[])
     }
 
     exitClearlyWithoutDisplay();
+    preferPromptTicksAndRepaints();
     QApplication app(argc, argv);
     MainWindow window;
     MersenneRandom random;

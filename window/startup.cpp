@@ -46,6 +46,14 @@ void exitClearlyWithoutDisplay()
     qtHandler = qInstallMessageHandler(handleStartupMessage);
 }
 
+void preferPromptTicksAndRepaints()
+{
+    for (const char* name : {"QT_NO_GLIB", "QT_XCB_NO_MITSHM"}) {
+        if (!qEnvironmentVariableIsSet(name))
+            qputenv(name, "1");
+    }
+}
+
 void warnWithoutJapaneseFont()
 {
     if (!hasJapaneseFont())
