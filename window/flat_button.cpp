@@ -25,11 +25,12 @@ void FlatButton::beOpaque()
     setAttribute(Qt::WA_Hover, false);
 }
 
-// Styles that draw buttons themselves turn both back when they polish a button.
+// Styles that draw buttons themselves turn both back when they polish a
+// button: when it is first shown, and again when its style changes.
 bool FlatButton::event(QEvent* event)
 {
     const bool handled = QAbstractButton::event(event);
-    if (event->type() == QEvent::Polish)
+    if (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange)
         beOpaque();
     return handled;
 }
