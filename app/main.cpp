@@ -12,6 +12,7 @@ int main(int argc, char* argv[])
     using namespace rumitaku;
 
     exitClearlyWithoutDisplay();
+    preferPromptTicksAndRepaints();
     QApplication app(argc, argv);
     introduceToDesktop();
     warnWithoutJapaneseFont();

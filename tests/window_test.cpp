@@ -7,10 +7,14 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace rumitaku::testing {
 namespace {
@@ -169,6 +173,29 @@ TEST_F(WindowTest, ACellShowsAndReturnsExactlyTheColourSetOnIt)
             for (int x = 2; x < 31; x += 4)
                 ASSERT_EQ(image.pixelColor(x, y), expected) << x << "," << y;
     }
+}
+
+// A cell that is not opaque makes the window repaint the background beneath it on every tick.
+TEST_F(WindowTest, ACellPaintsItsWholeRaisedFaceItselfWhateverTheStyle)
+{
+    FlatButton* cell = window.co1(0);
+    window.show();
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    for (QStyle* style : {static_cast<QStyle*>(nullptr), fusion.get()}) {
+        if (style)
+            cell->setStyle(style);
+        EXPECT_TRUE(cell->testAttribute(Qt::WA_OpaquePaintEvent));
+        EXPECT_FALSE(cell->testAttribute(Qt::WA_Hover));
+        const QImage image = cell->grab().toImage();
+        const int right = image.width() - 1;
+        const int bottom = image.height() - 1;
+        EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 255, 255));
+        EXPECT_EQ(image.pixelColor(right, 0), QColor(0, 0, 0));
+        EXPECT_EQ(image.pixelColor(right, bottom), QColor(0, 0, 0));
+        EXPECT_EQ(image.pixelColor(right - 1, bottom - 1), QColor(128, 128, 128));
+        EXPECT_EQ(image.pixelColor(1, 1), cell->colour());
+    }
+    cell->setStyle(nullptr);
 }
 
 TEST_F(WindowTest, BothTimersArePreciseAndRunFromTheStart)

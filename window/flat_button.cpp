@@ -17,8 +17,25 @@ const QColor darkShadow(0, 0, 0);
 FlatButton::FlatButton(QWidget* parent) : QAbstractButton(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
-    // Every pixel is painted here, so nothing needs to be drawn beneath.
+    beOpaque();
+}
+
+// Every pixel is painted here, so nothing needs to be drawn beneath, and the
+// style's hover look is never shown, so the pointer passing needs no repaint.
+void FlatButton::beOpaque()
+{
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_Hover, false);
+}
+
+// Styles that draw buttons themselves turn both back when they polish a
+// button: when it is first shown, and again when its style changes.
+bool FlatButton::event(QEvent* event)
+{
+    const bool handled = QAbstractButton::event(event);
+    if (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange)
+        beOpaque();
+    return handled;
 }
 
 void FlatButton::setColour(QColor colour)

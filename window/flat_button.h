@@ -19,10 +19,13 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void beOpaque();
+
     QColor colour_{192, 192, 192};
 };
 

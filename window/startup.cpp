@@ -59,6 +59,14 @@ void introduceToDesktop()
     QAccessible::installFactory(CaptionAccessible::create);
 }
 
+void preferPromptTicksAndRepaints()
+{
+    for (const char* name : {"QT_NO_GLIB", "QT_XCB_NO_MITSHM"}) {
+        if (!qEnvironmentVariableIsSet(name))
+            qputenv(name, "1");
+    }
+}
+
 void warnWithoutJapaneseFont()
 {
     if (!hasJapaneseFont())

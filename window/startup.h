@@ -12,6 +12,13 @@ void exitClearlyWithoutDisplay();
 // Call once the application is made, before the window.
 void introduceToDesktop();
 
+// Call before the application is made. Timers then wake to the microsecond:
+// Qt's own event dispatcher instead of GLib's, which rounds each wait up to
+// the next millisecond. Repaints, a few cells at a time, go to the X server
+// through its socket: shared memory costs a round trip on every flush. A
+// choice the user made in the environment stands.
+void preferPromptTicksAndRepaints();
+
 // Says in one line which package to install when the labels' font has no Japanese glyphs.
 void warnWithoutJapaneseFont();
 

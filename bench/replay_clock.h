@@ -1,0 +1,23 @@
+#pragma once
+
+#include "qt_clock.h"
+
+namespace rumitaku::bench {
+
+// The times of day a round at 650 ms shows, tick after tick, round after
+// round, however fast the ticks are driven; so that the time display changes
+// as often as in play. It still reads the real clock each time, for its cost.
+class ReplayClock : public Clock {
+public:
+    ReplayClock();
+
+    void nextTick();  // the time moves on to the next tick of the round
+    float secondsSinceMidnight() override;
+
+private:
+    QtClock real_;
+    float start_;
+    int tick_ = 0;
+};
+
+}  // namespace rumitaku::bench
