@@ -124,13 +124,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
     connect(command2, &FlatButton::clicked, this, &MainWindow::command2Clicked);
     connect(command3, &FlatButton::clicked, this, &MainWindow::command3Clicked);
 
-    // The default coarse timer may fire 5 % early or late; a reflex game wants every tick on time.
-    timer1_.setTimerType(Qt::PreciseTimer);
-    timer2_.setTimerType(Qt::PreciseTimer);
-    timer1_.setInterval(700);
-    timer2_.setInterval(40000);
-    connect(&timer1_, &QTimer::timeout, this, &MainWindow::timer1Timer);
-    connect(&timer2_, &QTimer::timeout, this, &MainWindow::timer2Timer);
+    connect(&timer1_, &PreciseTimer::timeout, this, &MainWindow::timer1Timer);
+    connect(&timer2_, &PreciseTimer::timeout, this, &MainWindow::timer2Timer);
     timer1_.start();
     timer2_.start();
 }

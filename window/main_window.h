@@ -4,8 +4,8 @@
 #include "cell_button.h"
 #include "flat_button.h"
 #include "form.h"
+#include "precise_timer.h"
 
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -26,7 +26,7 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
 
     CellButton* co1(int index) const { return co1_[static_cast<std::size_t>(index)]; }
-    const QTimer& timer(Timer which) const { return which == Timer::Timer1 ? timer1_ : timer2_; }
+    const PreciseTimer& timer(Timer which) const { return which == Timer::Timer1 ? timer1_ : timer2_; }
 
     // Form
     void createCell(int index) override;
@@ -58,14 +58,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QTimer& timerOf(Timer which) { return which == Timer::Timer1 ? timer1_ : timer2_; }
+    PreciseTimer& timerOf(Timer which) { return which == Timer::Timer1 ? timer1_ : timer2_; }
     void connectCell(int index);
 
     std::array<CellButton*, cellCount> co1_{};
     CaptionLabel* label1_ = nullptr;
     CaptionLabel* label2_ = nullptr;
-    QTimer timer1_;
-    QTimer timer2_;
+    PreciseTimer timer1_{700};
+    PreciseTimer timer2_{40000};
 };
 
 }  // namespace rumitaku

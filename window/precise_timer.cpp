@@ -1,0 +1,80 @@
+#include "precise_timer.h"
+
+#include <sys/timerfd.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <system_error>
+
+namespace rumitaku {
+
+namespace {
+int createTimerFd()
+{
+    const int fd = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (fd < 0)
+        throw std::system_error(errno, std::generic_category(), "timerfd_create");
+    return fd;
+}
+
+timespec toTimespec(int milliseconds)
+{
+    return {milliseconds / 1000, static_cast<long>(milliseconds % 1000) * 1'000'000};
+}
+}  // namespace
+
+PreciseTimer::PreciseTimer(int milliseconds, QObject* parent)
+    : QObject(parent),
+      fd_(createTimerFd()),
+      notifier_(fd_, QSocketNotifier::Read),
+      interval_(milliseconds)
+{
+    connect(&notifier_, &QSocketNotifier::activated, this, &PreciseTimer::expire);
+}
+
+PreciseTimer::~PreciseTimer()
+{
+    notifier_.setEnabled(false);
+    ::close(fd_);
+}
+
+void PreciseTimer::setInterval(int milliseconds)
+{
+    interval_ = milliseconds;
+    if (active_)
+        start();
+}
+
+void PreciseTimer::start()
+{
+    arm(interval_);
+    active_ = true;
+}
+
+void PreciseTimer::stop()
+{
+    arm(0);
+    active_ = false;
+}
+
+// Setting the time also clears the count of expirations not yet read, so a
+// stopped or restarted timer has no old tick left to deliver.
+void PreciseTimer::arm(int milliseconds)
+{
+    const timespec period = toTimespec(milliseconds);
+    const itimerspec spec{period, period};
+    timerfd_settime(fd_, 0, &spec, nullptr);
+}
+
+// However many intervals passed while the program was busy, one tick is
+// delivered, as Qt's timers do; the next stays on the original schedule.
+void PreciseTimer::expire()
+{
+    std::uint64_t expirations = 0;
+    if (::read(fd_, &expirations, sizeof expirations) != sizeof expirations)
+        return;
+    emit timeout();
+}
+
+}  // namespace rumitaku
