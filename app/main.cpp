@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     preferPromptTicksAndRepaints();
     QApplication app(argc, argv);
     introduceToDesktop();
-    warnWithoutJapaneseFont();
+    useJapaneseFont();
 
     MainWindow window;
     MersenneRandom random;

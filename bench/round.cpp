@@ -28,6 +28,8 @@ int main(int argc, char* argv[])
     exitClearlyWithoutDisplay();
     preferPromptTicksAndRepaints();
     QApplication app(argc, argv);
+    introduceToDesktop();
+    useJapaneseFont();
 
     MainWindow window;
     MersenneRandom random;

@@ -75,6 +75,8 @@ int main(int argc, char* argv[])
     exitClearlyWithoutDisplay();
     preferPromptTicksAndRepaints();
     QApplication app(argc, argv);
+    introduceToDesktop();
+    useJapaneseFont();
     MainWindow window;
     MersenneRandom random;
     ReplayClock clock;

@@ -4,6 +4,7 @@
 #include "frame_box.h"
 #include "main_window.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
@@ -108,6 +109,9 @@ TEST_F(WindowTest, LabelsShowTheirCaptionsColoursAndFonts)
         {"Label9", "ピンク = \u3000\u3000\u3000\u3000\u3000得点のリセット", white, QColor(255, 0, 255),
          9.75, true},
     };
+    // The desktop font where it is installed, its substitute from fonts-ipafont-gothic elsewhere.
+    const QString family = QFontDatabase::families().contains("ＭＳ Ｐゴシック") ? "ＭＳ Ｐゴシック"
+                                                                                : "IPAPGothic";
     for (const auto& l : labels) {
         auto* label = control<CaptionLabel>(l.name);
         ASSERT_TRUE(label);
@@ -117,7 +121,7 @@ TEST_F(WindowTest, LabelsShowTheirCaptionsColoursAndFonts)
         EXPECT_EQ(label->hasBorder(), l.border) << l.name;
         EXPECT_EQ(label->font().pointSizeF(), l.points) << l.name;
         EXPECT_TRUE(label->font().bold()) << l.name;
-        EXPECT_EQ(label->font().families().value(0), "ＭＳ Ｐゴシック") << l.name;
+        EXPECT_EQ(label->font().family(), family) << l.name;
         EXPECT_EQ(label->wordWrap(), std::string(l.name) == "Label9") << l.name;
     }
     EXPECT_EQ(control<CaptionLabel>("Label3")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
@@ -136,6 +140,8 @@ TEST_F(WindowTest, TheLabelsFontHasJapaneseGlyphs)
     EXPECT_TRUE(hasJapaneseFont()) << QFontInfo(fontA(12)).family().toStdString();
     EXPECT_TRUE(QFontDatabase::writingSystems(QFontInfo(defaultFont()).family())
                     .contains(QFontDatabase::Japanese));
+    // The message boxes take the application's font: the same family, not a second font file.
+    EXPECT_EQ(QFontInfo(QApplication::font()).family(), QFontInfo(fontA(12)).family());
 }
 
 TEST_F(WindowTest, FramesAndSpeedButtonsShowTheirCaptionsAndColours)

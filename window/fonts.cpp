@@ -4,19 +4,30 @@
 #include "texts.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
+#include <QList>
 #include <QStringList>
 
 namespace rumitaku {
 
 namespace {
+// The first of the Japanese families that is installed. Asking for the one family that
+// is there, rather than for the list, spares Qt a search through every font for
+// fallbacks, script by script, for each text it lays out. The installed families are
+// looked up as they are: QFontDatabase::hasFamily would ask fontconfig for aliases.
+QString japaneseFamily()
+{
+    const QStringList installed = QFontDatabase::families();
+    for (std::string_view family : texts::japaneseFontFamilies) {
+        QString name = qText(family);
+        if (installed.contains(name))
+            return name;
+    }
+    return qText(texts::japaneseFontFamilies[0]);
+}
+
 QFont japaneseFont(qreal points)
 {
-    QStringList families;
-    for (std::string_view family : texts::japaneseFontFamilies)
-        families << qText(family);
-    QFont font;
-    font.setFamilies(families);
+    QFont font(japaneseFamily());
     font.setPointSizeF(points);
     return font;
 }
@@ -36,8 +47,7 @@ QFont defaultFont()
 
 bool hasJapaneseFont()
 {
-    const QString family = QFontInfo(fontA(12)).family();
-    return QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese);
+    return QFontDatabase::writingSystems(japaneseFamily()).contains(QFontDatabase::Japanese);
 }
 
 }  // namespace rumitaku

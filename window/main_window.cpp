@@ -8,7 +8,10 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
+#include <QTimer>
+#include <QWindow>
 
 namespace rumitaku {
 
@@ -212,8 +215,23 @@ void MainWindow::setTimerInterval(Timer which, int milliseconds)
 MessageAnswer MainWindow::showMessage(std::string_view prompt, MessageButtons buttons,
                                       MessageIcon icon, std::string_view title)
 {
+    waitUntilDrawn();
     MessageBox box(qText(title), qText(prompt), buttons, icon, this);
     return box.ask();
+}
+
+// A window just shown is drawn once the window system exposes it. The start message
+// waits for that, so that the board is on the screen at once rather than after the
+// message is built and laid out. Clicks and keys wait too; a window manager that keeps
+// the window hidden holds the message back a moment at most.
+void MainWindow::waitUntilDrawn()
+{
+    constexpr int longestWaitMs = 200;
+    const QDeadlineTimer deadline(longestWaitMs);
+    QTimer::singleShot(longestWaitMs, this, [] {});  // wakes the wait below at the latest
+    while (isVisible() && !windowHandle()->isExposed() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents
+                                        | QEventLoop::WaitForMoreEvents);
 }
 
 void MainWindow::showWindow()

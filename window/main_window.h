@@ -60,6 +60,7 @@ protected:
 private:
     PreciseTimer& timerOf(Timer which) { return which == Timer::Timer1 ? timer1_ : timer2_; }
     void connectCell(int index);
+    void waitUntilDrawn();
 
     std::array<CellButton*, cellCount> co1_{};
     CaptionLabel* label1_ = nullptr;

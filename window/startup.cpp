@@ -67,8 +67,9 @@ void preferPromptTicksAndRepaints()
     }
 }
 
-void warnWithoutJapaneseFont()
+void useJapaneseFont()
 {
+    QGuiApplication::setFont(defaultFont());
     if (!hasJapaneseFont())
         printLine(texts::noJapaneseFont);
 }

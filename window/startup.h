@@ -12,14 +12,15 @@ void exitClearlyWithoutDisplay();
 // Call once the application is made, before the window.
 void introduceToDesktop();
 
-// Call before the application is made. Timers then wake to the microsecond:
-// Qt's own event dispatcher instead of GLib's, which rounds each wait up to
-// the next millisecond. Repaints, a few cells at a time, go to the X server
-// through its socket: shared memory costs a round trip on every flush. A
-// choice the user made in the environment stands.
+// Call before the application is made. Each wake-up costs less through Qt's
+// own event dispatcher than through GLib's. Repaints, a few cells at a time,
+// go to the X server through its socket: shared memory costs a round trip on
+// every flush. A choice the user made in the environment stands.
 void preferPromptTicksAndRepaints();
 
-// Says in one line which package to install when the labels' font has no Japanese glyphs.
-void warnWithoutJapaneseFont();
+// Makes the Japanese font the application's, so that the message boxes draw their
+// text from the same font file as the window. Says in one line which package to
+// install when there is no Japanese font.
+void useJapaneseFont();
 
 }  // namespace rumitaku
