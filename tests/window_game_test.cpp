@@ -71,6 +71,40 @@ TEST_F(WindowGameTest, StartMessageGreetsThePlayerOverTheIdleBoardWithTheTimersO
     EXPECT_TRUE(window.timer(Timer::Timer2).isActive());
 }
 
+// Watches for the window's first paint and for the first event a message box receives,
+// which comes while the box is being built.
+class PaintBeforeBox : public QObject {
+public:
+    explicit PaintBeforeBox(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
+    ~PaintBeforeBox() override { qApp->removeEventFilter(this); }
+
+    bool paintedBeforeBox() const { return paintedBeforeBox_; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == window_ && event->type() == QEvent::Paint)
+            painted_ = true;
+        if (!sawBox_ && qobject_cast<QMessageBox*>(watched)) {
+            sawBox_ = true;
+            paintedBeforeBox_ = painted_;
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    bool painted_ = false;
+    bool sawBox_ = false;
+    bool paintedBeforeBox_ = false;
+};
+
+TEST_F(WindowGameTest, TheBoardIsDrawnBeforeTheStartMessageIsBuilt)
+{
+    PaintBeforeBox watch(&window);
+    loadAnsweringOk();
+    EXPECT_TRUE(watch.paintedBeforeBox());
+}
+
 TEST_F(WindowGameTest, TheBoardIsAGridOfCellsThatTabVisitsInOrder)
 {
     loadAnsweringOk();
