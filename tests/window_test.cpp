@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QSignalSpy>
@@ -219,6 +220,28 @@ TEST_F(WindowTest, BothTimersRunFromTheStart)
     window.setTimerEnabled(Timer::Timer1, true);
     EXPECT_TRUE(timer1.isActive());
     EXPECT_EQ(timer1.interval(), 650);
+}
+
+// What the window system was last given to show, rather than a fresh rendering of the widget.
+QColor shownPixel(QWidget* window, QPoint point)
+{
+    return window->screen()->grabWindow(window->winId()).toImage().pixelColor(point);
+}
+
+TEST_F(WindowTest, APressedCellShowsSunkenAtOnceAndRaisedAgainWithTheClick)
+{
+    FlatButton* cell = window.co1(0);
+    QSignalSpy clicks(&window, &MainWindow::co1Clicked);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QPoint topLeft = cell->mapTo(&window, QPoint(0, 0));
+    EXPECT_EQ(shownPixel(&window, topLeft), QColor(255, 255, 255));
+    QTest::mousePress(cell, Qt::LeftButton);
+    EXPECT_EQ(shownPixel(&window, topLeft), QColor(0, 0, 0));
+    QTest::mouseRelease(cell, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shownPixel(&window, topLeft), QColor(255, 255, 255));
+    EXPECT_EQ(clicks.count(), 1);
 }
 
 TEST_F(WindowTest, EnterReturnAndSpaceClickTheFocusedButton)

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace rumitaku {
 
@@ -50,6 +51,18 @@ void FlatButton::setColour(QColor colour)
         QAccessibleEvent event(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&event);
     }
+}
+
+// The button would draw its raised face at once, before it tells of the click, and
+// what the click changes would follow in a frame of its own. Held back, the raised
+// face goes to the screen in the same frame as the new score.
+void FlatButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPointer<FlatButton> self(this);
+    setUpdatesEnabled(false);
+    QAbstractButton::mouseReleaseEvent(event);
+    if (self)
+        setUpdatesEnabled(true);
 }
 
 QSize FlatButton::sizeHint() const
