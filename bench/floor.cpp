@@ -5,10 +5,9 @@
 //                            and for one round (40000 ms unless given), doing
 //                            nothing, and prints their timing and the peak memory
 
-#include "tick_recorder.h"
+#include "floor_round.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QWidget>
 
 #include <cstdlib>
@@ -16,8 +15,6 @@
 
 int main(int argc, char* argv[])
 {
-    using namespace rumitaku::bench;
-
     const bool round = argc > 1 && std::strcmp(argv[1], "round") == 0;
     const int roundMs = argc > 2 ? std::atoi(argv[2]) : 40000;
 
@@ -29,30 +26,6 @@ int main(int argc, char* argv[])
     if (!round)
         return app.exec();
 
-    TickRecorder ticks(650);
-    Instant start{};
-    Instant end{};
-    QTimer tick;
-    QTimer roundEnd;
-    tick.setTimerType(Qt::PreciseTimer);
-    roundEnd.setTimerType(Qt::PreciseTimer);
-    tick.setInterval(650);
-    roundEnd.setInterval(roundMs);
-    roundEnd.setSingleShot(true);
-    QObject::connect(&tick, &QTimer::timeout, &window, [&ticks] { ticks.tick(); });
-    QObject::connect(&roundEnd, &QTimer::timeout, &window, [&] {
-        end = now();
-        tick.stop();
-        app.quit();
-    });
-    // Started a player's moment after the window shows, as the game's are.
-    QTimer::singleShot(300, &window, [&] {
-        start = now();
-        ticks.start(start);
-        tick.start();
-        roundEnd.start();
-    });
-    app.exec();
-    printRound(ticks, start, end, roundMs);
+    rumitaku::bench::playFloorRound(window, roundMs);
     return 0;
 }

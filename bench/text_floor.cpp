@@ -8,7 +8,7 @@
 //                                 round (40000 ms unless given) and prints
 //                                 their timing and the peak memory
 
-#include "tick_recorder.h"
+#include "floor_round.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,8 +20,6 @@
 #include <cstring>
 
 namespace {
-
-using namespace rumitaku::bench;
 
 // Shown, and answered a player's moment later, from its own event loop.
 void askAndAnswer(QWidget* parent, const char* text, QMessageBox::StandardButtons buttons)
@@ -55,33 +53,12 @@ int main(int argc, char* argv[])
     if (!round)
         return app.exec();
 
-    TickRecorder ticks(650);
-    Instant start{};
-    Instant end{};
-    QTimer tick;
-    QTimer roundEnd;
-    tick.setTimerType(Qt::PreciseTimer);
-    roundEnd.setTimerType(Qt::PreciseTimer);
-    tick.setInterval(650);
-    roundEnd.setInterval(roundMs);
-    roundEnd.setSingleShot(true);
-    QObject::connect(&tick, &QTimer::timeout, &window, [&ticks] { ticks.tick(); });
-    QObject::connect(&roundEnd, &QTimer::timeout, &window, [&] {
-        end = now();
-        tick.stop();
-        askAndAnswer(&window, "得点は0でした！　ゲームを続けますか？",
-                     QMessageBox::Yes | QMessageBox::No);
-        app.quit();
-    });
-    // Started a player's moment after the window shows, as the game's are.
-    QTimer::singleShot(300, &window, [&] {
-        askAndAnswer(&window, "ゲームを開始します！", QMessageBox::Ok);
-        start = now();
-        ticks.start(start);
-        tick.start();
-        roundEnd.start();
-    });
-    app.exec();
-    printRound(ticks, start, end, roundMs);
+    rumitaku::bench::playFloorRound(
+        window, roundMs,
+        [&window] { askAndAnswer(&window, "ゲームを開始します！", QMessageBox::Ok); },
+        [&window] {
+            askAndAnswer(&window, "得点は0でした！　ゲームを続けますか？",
+                         QMessageBox::Yes | QMessageBox::No);
+        });
     return 0;
 }
