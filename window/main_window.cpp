@@ -226,6 +226,8 @@ MessageAnswer MainWindow::showMessage(std::string_view prompt, MessageButtons bu
 // the window hidden holds the message back a moment at most.
 void MainWindow::waitUntilDrawn()
 {
+    if (!isVisible() || windowHandle()->isExposed())
+        return;
     constexpr int longestWaitMs = 200;
     const QDeadlineTimer deadline(longestWaitMs);
     QTimer::singleShot(longestWaitMs, this, [] {});  // wakes the wait below at the latest
