@@ -6,11 +6,11 @@
 
 #include "game.h"
 #include "game_connection.h"
+#include "game_start.h"
 #include "main_window.h"
 #include "message_answerer.h"
 #include "qt_clock.h"
 #include "random_source.h"
-#include "startup.h"
 #include "tick_recorder.h"
 
 #include <QApplication>
@@ -25,11 +25,7 @@ int main(int argc, char* argv[])
 
     const int roundMs = argc > 1 ? std::atoi(argv[1]) : 40000;
 
-    exitClearlyWithoutDisplay();
-    preferPromptTicksAndRepaints();
-    QApplication app(argc, argv);
-    introduceToDesktop();
-    useJapaneseFont();
+    const auto app = startLikeTheGame(argc, argv);
 
     MainWindow window;
     MersenneRandom random;
@@ -55,7 +51,7 @@ int main(int argc, char* argv[])
 
     game.load();
     ticks.start(answerer.closedAt().at(0));
-    const int status = app.exec();
+    const int status = app->exec();
     if (status != 0 || answerer.closedAt().size() != 2 || ticks.ticks() == 0)
         return 1;
     printRound(ticks, answerer.closedAt().at(0), roundEnd, roundMs);

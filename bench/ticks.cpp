@@ -7,13 +7,13 @@
 
 #include "game.h"
 #include "game_connection.h"
+#include "game_start.h"
 #include "main_window.h"
 #include "message_answerer.h"
 #include "paint_counter.h"
 #include "process_stats.h"
 #include "random_source.h"
 #include "replay_clock.h"
-#include "startup.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -72,11 +72,7 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    exitClearlyWithoutDisplay();
-    preferPromptTicksAndRepaints();
-    QApplication app(argc, argv);
-    introduceToDesktop();
-    useJapaneseFont();
+    const auto app = startLikeTheGame(argc, argv);
     MainWindow window;
     MersenneRandom random;
     ReplayClock clock;

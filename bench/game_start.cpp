@@ -1,0 +1,17 @@
+#include "game_start.h"
+
+#include "startup.h"
+
+namespace rumitaku::bench {
+
+std::unique_ptr<QApplication> startLikeTheGame(int& argc, char** argv)
+{
+    exitClearlyWithoutDisplay();
+    preferPromptTicksAndRepaints();
+    auto app = std::make_unique<QApplication>(argc, argv);
+    introduceToDesktop();
+    useJapaneseFont();
+    return app;
+}
+
+}  // namespace rumitaku::bench
