@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The rumitaku developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "game.h"
 #include "game_connection.h"
 #include "main_window.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The rumitaku developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Milliseconds from starting a program to the first time it draws on the X
 // display, seen from outside through the X DAMAGE extension: the program is
 // spawned, the first top-level window it maps is followed, and the first

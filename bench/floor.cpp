@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The rumitaku developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor: an empty window of the game's size, built with the same toolkit
 // and flags, against which the game's figures are set.
 //   bench_floor              shows the window until it is ended

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The rumitaku developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "message_answerer.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The rumitaku developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One whole round of the game, on its real timers and its real start path:
 // the speed is set to fast while the start message shows, and the start and
 // end messages are answered by MessageAnswerer. Prints the tick and round-end

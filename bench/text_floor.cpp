@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The rumitaku developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A second floor: the floor's empty window, with the game's captions in its
 // Japanese font on it, and a round that opens and closes with a message box
 // answered as the game's are. It shows what the toolkit itself costs for the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The rumitaku developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cost of the game's ticks and clicks, driven as fast as they go through
 // the real window and rules, each followed by the repaint it causes.
 //   bench_ticks ticks N       program CPU time per tick

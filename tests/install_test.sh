@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The rumitaku developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` puts the binary, the desktop entry, the icons and the
 # metainfo in their places under the prefix, and the entry and the metainfo
 # pass the desktop's own validators.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The rumitaku developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the shell tests. `need COMMAND PACKAGE` goes on when COMMAND is
 # there. Otherwise the test is skipped (status 77, which CTest reports as
 # skipped), saying which Debian package brings the command; in CI, where

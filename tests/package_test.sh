@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The rumitaku developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` builds a package that depends on the libraries the binary
 # links, the Japanese font and Qt's display plugins; unpacked into a scratch
 # root, its binary starts on the offscreen platform and waits at the start

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The rumitaku developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Asks a window to close as a window manager does when its close button is clicked: a
 // WM_DELETE_WINDOW message. Xvfb runs no window manager that could send it.
 //   close_window WINDOW-ID

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The rumitaku developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for tests that drive the real game in a real X session, as a player
 # would: a private Xvfb, the game started in it, its windows found by title,
 # keys and clicks sent with xdotool, screenshots read pixel by pixel with

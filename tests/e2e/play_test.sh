@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The rumitaku developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real game in a real X session, played as a player plays it: Return
 # closes the start message; the mouse clicks a cell that the screenshot shows
 # lit, and the score display changes; Tab moves to a lit cell and Space clicks

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The rumitaku developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real game on a virtual display under strace: the start message, a few ticks,
 # clicks on cells and a speed button, then a close. Fails unless the game ends with status 0
 # having opened no file for writing and created or changed none outside /dev and /proc, and
