@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game.h"
-#include "game_connection.h"
-#include "main_window.h"
-#include "qt_clock.h"
-#include "random_source.h"
-#include "startup.h"
+#include "game/game.h"
+#include "window/game_connection.h"
+#include "window/main_window.h"
+#include "window/qt_clock.h"
+#include "game/random_source.h"
+#include "window/startup.h"
 
 #include <QApplication>
 

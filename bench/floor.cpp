@@ -8,7 +8,7 @@
 //                            and for one round (40000 ms unless given), doing
 //                            nothing, and prints their timing and the peak memory
 
-#include "floor_round.h"
+#include "bench/floor_round.h"
 
 #include <QApplication>
 #include <QWidget>

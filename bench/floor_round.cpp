@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "floor_round.h"
+#include "bench/floor_round.h"
 
-#include "tick_recorder.h"
+#include "bench/tick_recorder.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game_start.h"
+#include "bench/game_start.h"
 
-#include "startup.h"
+#include "window/startup.h"
 
 namespace rumitaku::bench {
 

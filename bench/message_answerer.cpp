@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "message_answerer.h"
+#include "bench/message_answerer.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "tick_recorder.h"
+#include "bench/tick_recorder.h"
 
 #include <QMessageBox>
 #include <QObject>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "replay_clock.h"
+#include "bench/replay_clock.h"
 
-#include "game.h"
+#include "game/game.h"
 
 namespace rumitaku::bench {
 

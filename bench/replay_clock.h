@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "qt_clock.h"
+#include "window/qt_clock.h"
 
 namespace rumitaku::bench {
 

@@ -7,14 +7,14 @@
 // timing and the peak memory.
 //   bench_round [round length in ms, 40000 unless given]
 
-#include "game.h"
-#include "game_connection.h"
-#include "game_start.h"
-#include "main_window.h"
-#include "message_answerer.h"
-#include "qt_clock.h"
-#include "random_source.h"
-#include "tick_recorder.h"
+#include "game/game.h"
+#include "window/game_connection.h"
+#include "bench/game_start.h"
+#include "window/main_window.h"
+#include "bench/message_answerer.h"
+#include "window/qt_clock.h"
+#include "game/random_source.h"
+#include "bench/tick_recorder.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -11,7 +11,7 @@
 //                                 round (40000 ms unless given) and prints
 //                                 their timing and the peak memory
 
-#include "floor_round.h"
+#include "bench/floor_round.h"
 
 #include <QApplication>
 #include <QLabel>

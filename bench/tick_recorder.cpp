@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tick_recorder.h"
+#include "bench/tick_recorder.h"
 
-#include "process_stats.h"
+#include "bench/process_stats.h"
 
 #include <algorithm>
 #include <cmath>

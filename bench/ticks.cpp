@@ -8,15 +8,15 @@
 //   bench_ticks callgrind N   N ticks with callgrind's collection on, the rest off
 //   bench_ticks memory N      resident memory growth over N ticks, each with a click
 
-#include "game.h"
-#include "game_connection.h"
-#include "game_start.h"
-#include "main_window.h"
-#include "message_answerer.h"
-#include "paint_counter.h"
-#include "process_stats.h"
-#include "random_source.h"
-#include "replay_clock.h"
+#include "game/game.h"
+#include "window/game_connection.h"
+#include "bench/game_start.h"
+#include "window/main_window.h"
+#include "bench/message_answerer.h"
+#include "bench/paint_counter.h"
+#include "bench/process_stats.h"
+#include "game/random_source.h"
+#include "bench/replay_clock.h"
 
 #include <QApplication>
 #include <QPushButton>

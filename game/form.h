@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "colour.h"
+#include "game/colour.h"
 
 #include <string_view>
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game.h"
+#include "game/game.h"
 
-#include "number_text.h"
-#include "texts.h"
+#include "game/number_text.h"
+#include "game/texts.h"
 
 #include <cmath>
 #include <limits>

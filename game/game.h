@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "clock.h"
-#include "form.h"
-#include "random_source.h"
+#include "game/clock.h"
+#include "game/form.h"
+#include "game/random_source.h"
 
 #include <cstdint>
 #include <string>

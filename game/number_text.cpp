@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "number_text.h"
+#include "game/number_text.h"
 
 #include <charconv>
 

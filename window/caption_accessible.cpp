@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "caption_accessible.h"
+#include "window/caption_accessible.h"
 
-#include "caption_label.h"
+#include "window/caption_label.h"
 
 namespace rumitaku {
 

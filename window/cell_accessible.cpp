@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cell_accessible.h"
+#include "window/cell_accessible.h"
 
-#include "cell_button.h"
-#include "colour.h"
-#include "qt_text.h"
-#include "texts.h"
+#include "window/cell_button.h"
+#include "game/colour.h"
+#include "window/qt_text.h"
+#include "game/texts.h"
 
 #include <string_view>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cell_button.h"
+#include "window/cell_button.h"
 
-#include "game.h"
+#include "game/game.h"
 
 namespace rumitaku {
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "flat_button.h"
+#include "window/flat_button.h"
 
 namespace rumitaku {
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "flat_button.h"
+#include "window/flat_button.h"
 
-#include "edges.h"
+#include "window/edges.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

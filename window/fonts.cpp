@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "fonts.h"
+#include "window/fonts.h"
 
-#include "qt_text.h"
-#include "texts.h"
+#include "window/qt_text.h"
+#include "game/texts.h"
 
 #include <QFontDatabase>
 #include <QList>

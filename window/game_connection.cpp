@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game_connection.h"
+#include "window/game_connection.h"
 
-#include "game.h"
-#include "main_window.h"
+#include "game/game.h"
+#include "window/main_window.h"
 
 namespace rumitaku {
 

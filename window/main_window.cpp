@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "main_window.h"
+#include "window/main_window.h"
 
-#include "fonts.h"
-#include "frame_box.h"
-#include "message_box.h"
-#include "qt_text.h"
-#include "texts.h"
+#include "window/fonts.h"
+#include "window/frame_box.h"
+#include "window/message_box.h"
+#include "window/qt_text.h"
+#include "game/texts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -3,11 +3,11 @@
 
 #pragma once
 
-#include "caption_label.h"
-#include "cell_button.h"
-#include "flat_button.h"
-#include "form.h"
-#include "precise_timer.h"
+#include "window/caption_label.h"
+#include "window/cell_button.h"
+#include "window/flat_button.h"
+#include "game/form.h"
+#include "window/precise_timer.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "message_box.h"
+#include "window/message_box.h"
 
-#include "qt_text.h"
-#include "texts.h"
+#include "window/qt_text.h"
+#include "game/texts.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

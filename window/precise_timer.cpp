@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "precise_timer.h"
+#include "window/precise_timer.h"
 
 #include <sys/timerfd.h>
 #include <unistd.h>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "clock.h"
+#include "game/clock.h"
 
 namespace rumitaku {
 

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "startup.h"
+#include "window/startup.h"
 
-#include "caption_accessible.h"
-#include "cell_accessible.h"
-#include "fonts.h"
-#include "qt_text.h"
-#include "texts.h"
+#include "window/caption_accessible.h"
+#include "window/cell_accessible.h"
+#include "window/fonts.h"
+#include "window/qt_text.h"
+#include "game/texts.h"
 
 #include <QAccessible>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "fake_form.h"
+#include "tests/game/fake_form.h"
 
-#include "colour.h"
+#include "game/colour.h"
 
 #include <stdexcept>
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "clock.h"
-#include "random_source.h"
+#include "game/clock.h"
+#include "game/random_source.h"
 
 #include <cstddef>
 #include <deque>

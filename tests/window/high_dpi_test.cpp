@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "caption_label.h"
-#include "dialog_script.h"
-#include "flat_button.h"
-#include "frame_box.h"
-#include "game.h"
-#include "main_window.h"
-#include "scripted.h"
+#include "window/caption_label.h"
+#include "tests/window/dialog_script.h"
+#include "window/flat_button.h"
+#include "window/frame_box.h"
+#include "game/game.h"
+#include "window/main_window.h"
+#include "tests/game/scripted.h"
 
 #include <QFontMetrics>
 #include <QImage>

@@ -16,7 +16,7 @@
 #                               (of any process when E2E_WINDOW_PID is set empty)
 #   e2e_wait_unmapped WINDOW    until the window is no longer shown
 #   e2e_close WINDOW            asks the window to close (WM_DELETE_WINDOW), with the
-#                               helper $E2E_CLOSE_WINDOW (tests/e2e/close_window.cpp)
+#                               helper $E2E_CLOSE_WINDOW (tests/system/close_window.cpp)
 #   e2e_wait_exit               until the game ends; sets E2E_GAME_STATUS, its exit status
 #                               (call it in the test's own shell, not in $(...))
 #   e2e_shot WINDOW FILE        a PNG screenshot of the window
@@ -29,7 +29,7 @@ E2E_XVFB_PID=
 E2E_GAME_PID=
 trap e2e_cleanup EXIT
 
-. "$(dirname "${BASH_SOURCE[0]}")/../need.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/need.sh"
 
 e2e_require() {
     need Xvfb xvfb

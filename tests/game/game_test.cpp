@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "colour.h"
-#include "fake_form.h"
-#include "game.h"
-#include "scripted.h"
-#include "texts.h"
+#include "game/colour.h"
+#include "tests/game/fake_form.h"
+#include "game/game.h"
+#include "tests/game/scripted.h"
+#include "game/texts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "dialog_script.h"
+#include "tests/window/dialog_script.h"
 
 #include <QAbstractButton>
 #include <QApplication>

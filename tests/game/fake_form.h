@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "form.h"
+#include "game/form.h"
 
 #include <array>
 #include <functional>

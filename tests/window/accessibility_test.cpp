@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "caption_label.h"
-#include "dialog_script.h"
-#include "game.h"
-#include "game_connection.h"
-#include "main_window.h"
-#include "scripted.h"
+#include "window/caption_label.h"
+#include "tests/window/dialog_script.h"
+#include "game/game.h"
+#include "window/game_connection.h"
+#include "window/main_window.h"
+#include "tests/game/scripted.h"
 
 #include <QAccessible>
 #include <QPushButton>

@@ -6,10 +6,10 @@
 # having opened no file for writing and created or changed none outside /dev and /proc, and
 # having used no socket but local ones (the display, the session bus).
 #   strace_test.sh GAME
-# Helpers and their environment (E2E_DISPLAY, E2E_CLOSE_WINDOW) as in lib.sh; skips (status 77)
+# Helpers and their environment (E2E_DISPLAY, E2E_CLOSE_WINDOW) as in x_session.sh; skips (status 77)
 # without the tools, or fails in CI.
 set -uo pipefail
-. "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/x_session.sh"
 e2e_require
 need strace strace
 

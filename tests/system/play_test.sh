@@ -8,7 +8,7 @@
 # with status 0, and it has said nothing on the way.
 #   play_test.sh BINARY
 set -u
-. "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/x_session.sh"
 e2e_require
 
 binary=$1

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "caption_label.h"
-#include "flat_button.h"
-#include "fonts.h"
-#include "frame_box.h"
-#include "main_window.h"
+#include "window/caption_label.h"
+#include "window/flat_button.h"
+#include "window/fonts.h"
+#include "window/frame_box.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 #include <QFontDatabase>
