@@ -28,12 +28,12 @@ public:
     Game(Form& form, RandomSource& random, Clock& clock);
 
     void load();
-    void timer1Timer();
-    void co1Click(std::int16_t index);
-    void timer2Timer();
-    void command1Click();
-    void command2Click();
-    void command3Click();
+    void timer1Timer();  // the lighting tick
+    void co1Click(std::int16_t index);  // a cell
+    void timer2Timer();  // the round's end
+    void command1Click();  // 早い, the fast button
+    void command2Click();  // 遅い, the slow button
+    void command3Click();  // 普通？, the normal button
 
     void showScore();
     // A whole number drawn uniformly from low to up inclusive.

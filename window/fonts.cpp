@@ -36,7 +36,7 @@ QFont japaneseFont(qreal points)
 }
 }  // namespace
 
-QFont fontA(qreal points)
+QFont labelFont(qreal points)
 {
     QFont font = japaneseFont(points);
     font.setWeight(QFont::Bold);

@@ -50,7 +50,7 @@ CaptionLabel* addLabel(QWidget* parent, const char* name, QRect geometry, std::s
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     label->setText(qText(caption));
-    label->setFont(fontA(points));
+    label->setFont(labelFont(points));
     return label;
 }
 

@@ -51,11 +51,11 @@ public:
 
 signals:
     void co1Clicked(int index);
-    void timer1Timer();
-    void timer2Timer();
-    void command1Clicked();
-    void command2Clicked();
-    void command3Clicked();
+    void timer1Timer();  // the lighting tick
+    void timer2Timer();  // the round's end
+    void command1Clicked();  // 早い, the fast button
+    void command2Clicked();  // 遅い, the slow button
+    void command3Clicked();  // 普通？, the normal button
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,10 +66,10 @@ private:
     void waitUntilDrawn();
 
     std::array<CellButton*, cellCount> co1_{};
-    CaptionLabel* label1_ = nullptr;
-    CaptionLabel* label2_ = nullptr;
-    PreciseTimer timer1_{700};
-    PreciseTimer timer2_{40000};
+    CaptionLabel* label1_ = nullptr;  // the score display
+    CaptionLabel* label2_ = nullptr;  // the remaining-time display
+    PreciseTimer timer1_{700};        // the lighting tick
+    PreciseTimer timer2_{40000};      // the round's end
 };
 
 }  // namespace rumitaku

@@ -141,11 +141,11 @@ TEST_F(WindowTest, LabelsShowTheirCaptionsColoursAndFonts)
 
 TEST_F(WindowTest, TheLabelsFontHasJapaneseGlyphs)
 {
-    EXPECT_TRUE(hasJapaneseFont()) << QFontInfo(fontA(12)).family().toStdString();
+    EXPECT_TRUE(hasJapaneseFont()) << QFontInfo(labelFont(12)).family().toStdString();
     EXPECT_TRUE(QFontDatabase::writingSystems(QFontInfo(defaultFont()).family())
                     .contains(QFontDatabase::Japanese));
     // The message boxes take the application's font: the same family, not a second font file.
-    EXPECT_EQ(QFontInfo(QApplication::font()).family(), QFontInfo(fontA(12)).family());
+    EXPECT_EQ(QFontInfo(QApplication::font()).family(), QFontInfo(labelFont(12)).family());
 }
 
 TEST_F(WindowTest, FramesAndSpeedButtonsShowTheirCaptionsAndColours)
