@@ -9,7 +9,8 @@ namespace rumitaku {
 
 class CaptionLabel;
 
-// A label as a screen reader reads it: static text, named by its caption.
+// A label as a screen reader reads it: static text, named by its caption, and
+// labelled by its heading, if it has one.
 class CaptionAccessible : public QAccessibleWidget {
 public:
     explicit CaptionAccessible(CaptionLabel* label);
@@ -18,6 +19,11 @@ public:
     static QAccessibleInterface* create(const QString& className, QObject* object);
 
     QString text(QAccessible::Text t) const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match = QAccessible::AllRelations) const override;
+
+private:
+    CaptionLabel* label() const;
 };
 
 }  // namespace rumitaku

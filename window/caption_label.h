@@ -31,6 +31,10 @@ public:
     void setAlignment(Qt::Alignment alignment);
     bool wordWrap() const { return wordWrap_; }
     void setWordWrap(bool wrap);
+    // The label whose caption names this one's, as a heading names the display under it:
+    // a screen reader reads the two together.
+    CaptionLabel* heading() const { return heading_; }
+    void setHeading(CaptionLabel* heading) { heading_ = heading; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,6 +46,7 @@ private:
     bool border_ = false;
     Qt::Alignment alignment_ = Qt::AlignLeft;
     bool wordWrap_ = false;
+    CaptionLabel* heading_ = nullptr;  // a sibling, which lives as long as this label
 };
 
 }  // namespace rumitaku

@@ -102,10 +102,14 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
 
     label1_ = addBoxedLabel(this, "Label1", twipsRect(8160, 1440, 1815, 615), {}, 12);
     label2_ = addBoxedLabel(this, "Label2", twipsRect(8160, 2760, 1815, 615), {}, 12);
-    addLabel(this, "Label3", twipsRect(8280, 1080, 1575, 375), texts::scoreHeading, 12)
-        ->setAlignment(Qt::AlignHCenter);
-    addLabel(this, "Label4", twipsRect(8160, 2400, 1695, 255), texts::timeHeading, 12)
-        ->setAlignment(Qt::AlignHCenter);
+    CaptionLabel* label3 =
+        addLabel(this, "Label3", twipsRect(8280, 1080, 1575, 375), texts::scoreHeading, 12);
+    label3->setAlignment(Qt::AlignHCenter);
+    CaptionLabel* label4 =
+        addLabel(this, "Label4", twipsRect(8160, 2400, 1695, 255), texts::timeHeading, 12);
+    label4->setAlignment(Qt::AlignHCenter);
+    label1_->setHeading(label3);
+    label2_->setHeading(label4);
 
     FrameBox* frame1 = addFrame(this, "Frame1", twipsRect(8160, 3720, 1935, 1575), texts::legendFrame);
     addBoxedLabel(frame1, "Label5", twipsRect(120, 240, 855, 375), texts::legendGreen, 9.75,

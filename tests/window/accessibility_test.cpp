@@ -148,6 +148,53 @@ TEST_F(AccessibilityTest, LabelsAndSpeedButtonsExposeTheirTexts)
     }
 }
 
+TEST_F(AccessibilityTest, TheFramesAreGroupsNamedByTheirCaptionsAroundTheirControls)
+{
+    const struct {
+        const char* frame;
+        const char* caption;
+        const char* inside;
+    } frames[] = {{"Frame1", "色の説明", "Label9"}, {"Frame2", "速度変更", "Command2"}};
+    for (const auto& f : frames) {
+        QAccessibleInterface* frame = of(control(f.frame));
+        EXPECT_EQ(frame->role(), QAccessible::Grouping) << f.frame;
+        EXPECT_EQ(frame->text(QAccessible::Name), f.caption) << f.frame;
+        EXPECT_EQ(frame->parent()->object(), &window) << f.frame;
+        EXPECT_EQ(of(control(f.inside))->parent()->object(), control(f.frame)) << f.frame;
+    }
+}
+
+// A screen reader that comes to a display reads its heading with it: "得点 得点 =  5".
+TEST_F(AccessibilityTest, EachDisplayIsLabelledByItsHeadingAndOnlyByIt)
+{
+    using Relations = QList<QPair<QAccessibleInterface*, QAccessible::Relation>>;
+    const struct {
+        const char* display;
+        const char* heading;
+    } pairs[] = {{"Label1", "Label3"}, {"Label2", "Label4"}};
+    for (const auto& p : pairs) {
+        QAccessibleInterface* display = of(control(p.display));
+        QAccessibleInterface* heading = of(control(p.heading));
+        EXPECT_EQ(display->relations(QAccessible::Label), (Relations{{heading, QAccessible::Label}}))
+            << p.display;
+        EXPECT_EQ(heading->relations(QAccessible::Labelled), (Relations{{display, QAccessible::Labelled}}))
+            << p.heading;
+        EXPECT_TRUE(display->relations(QAccessible::Labelled).isEmpty()) << p.display;
+        EXPECT_TRUE(heading->relations(QAccessible::Label).isEmpty()) << p.heading;
+        EXPECT_EQ(display->relations().size(), 1) << p.display;
+    }
+    // The legend labels stand alone.
+    EXPECT_TRUE(of(control("Label5"))->relations().isEmpty());
+
+    load();
+    window.setCellColour(30, cell_colour::lightRed);
+    window.co1(30)->click();
+    QAccessibleInterface* display = of(control("Label1"));
+    const QString heard = display->relations(QAccessible::Label).first().first->text(QAccessible::Name)
+                          + QLatin1Char(' ') + display->text(QAccessible::Name);
+    EXPECT_EQ(heard, "得点 得点 =  5");
+}
+
 TEST_F(AccessibilityTest, TheStartMessageIsReadWithItsTitlePromptAndButton)
 {
     std::vector<QString> texts;

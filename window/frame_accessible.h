@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 The rumitaku developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QAccessibleWidget>
+
+namespace rumitaku {
+
+class FrameBox;
+
+// A frame as a screen reader reads it: a group of the controls inside it, named by
+// its caption.
+class FrameAccessible : public QAccessibleWidget {
+public:
+    explicit FrameAccessible(FrameBox* frame);
+
+    // For QAccessible::installFactory.
+    static QAccessibleInterface* create(const QString& className, QObject* object);
+
+    QString text(QAccessible::Text t) const override;
+};
+
+}  // namespace rumitaku
