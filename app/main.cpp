@@ -8,17 +8,11 @@
 #include "game/random_source.h"
 #include "window/startup.h"
 
-#include <QApplication>
-
 int main(int argc, char* argv[])
 {
     using namespace rumitaku;
 
-    exitClearlyWithoutDisplay();
-    preferPromptTicksAndRepaints();
-    QApplication app(argc, argv);
-    introduceToDesktop();
-    useJapaneseFont();
+    const auto app = startApplication(argc, argv);
 
     MainWindow window;
     MersenneRandom random;
@@ -27,5 +21,5 @@ int main(int argc, char* argv[])
     connectGame(window, game);
 
     game.load();
-    return app.exec();
+    return app->exec();
 }

@@ -9,12 +9,7 @@ namespace rumitaku::bench {
 
 std::unique_ptr<QApplication> startLikeTheGame(int& argc, char** argv)
 {
-    exitClearlyWithoutDisplay();
-    preferPromptTicksAndRepaints();
-    auto app = std::make_unique<QApplication>(argc, argv);
-    introduceToDesktop();
-    useJapaneseFont();
-    return app;
+    return startApplication(argc, argv, Arguments::NotTheGames);
 }
 
 }  // namespace rumitaku::bench

@@ -37,6 +37,15 @@ inline constexpr auto speedFast = "早い"sv;
 inline constexpr auto speedNormal = "普通？"sv;  // full-width question mark
 inline constexpr auto speedSlow = "遅い"sv;
 
+// The command line: what --help says of the program, and the one line for an argument it
+// does not take ("%1" is the argument as given, or Qt's words for what is wrong with it).
+inline constexpr auto programDescription =
+    "ルミタク: 光ったマスを消える前にクリックする反射神経ゲーム"
+    " (a reflex game: click the lit cells before they go out)"sv;
+inline constexpr auto unknownOption = "rumitaku: unknown option '%1' (see rumitaku --help)"sv;
+inline constexpr auto unexpectedArgument = "rumitaku: unexpected argument '%1' (see rumitaku --help)"sv;
+inline constexpr auto badCommandLine = "rumitaku: %1 (see rumitaku --help)"sv;
+
 // The program's name on the desktop: in its menu entry and beside its windows' titles.
 inline constexpr auto applicationDisplayName = "ルミタク"sv;
 

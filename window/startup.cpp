@@ -5,12 +5,16 @@
 
 #include "window/caption_accessible.h"
 #include "window/cell_accessible.h"
+#include "window/command_line.h"
 #include "window/fonts.h"
+#include "window/frame_accessible.h"
 #include "window/qt_text.h"
 #include "game/texts.h"
 
 #include <QAccessible>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -47,21 +51,35 @@ void handleStartupMessage(QtMsgType type, const QMessageLogContext& context, con
     qtHandler(type, context, message);
 }
 
-}  // namespace
+// The names the desktop finds the program's menu entry and icon by, and the version
+// --version prints. They need no application yet.
+void nameProgram()
+{
+    QCoreApplication::setApplicationName(QStringLiteral(RUMITAKU_APP_NAME));
+    QCoreApplication::setApplicationVersion(QStringLiteral(RUMITAKU_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(RUMITAKU_APP_ID));
+}
 
+void answerCommandLineOrGoOn(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (const std::optional<int> status = answerCommandLine(arguments))
+        std::exit(*status);
+}
+
+// Without a display Qt aborts the program (and dumps core): it says so in one line
+// and exits with status 1 instead.
 void exitClearlyWithoutDisplay()
 {
     qtHandler = qInstallMessageHandler(handleStartupMessage);
 }
 
-void introduceToDesktop()
-{
-    QCoreApplication::setApplicationName(QStringLiteral(RUMITAKU_APP_NAME));
-    QGuiApplication::setDesktopFileName(QStringLiteral(RUMITAKU_APP_ID));
-    QAccessible::installFactory(CellAccessible::create);
-    QAccessible::installFactory(CaptionAccessible::create);
-}
-
+// Each wake-up costs less through Qt's own event dispatcher than through GLib's.
+// Repaints, a few cells at a time, go to the X server through its socket: shared
+// memory costs a round trip on every flush. A choice the user made in the
+// environment stands.
 void preferPromptTicksAndRepaints()
 {
     for (const char* name : {"QT_NO_GLIB", "QT_XCB_NO_MITSHM"}) {
@@ -70,11 +88,54 @@ void preferPromptTicksAndRepaints()
     }
 }
 
+// Lets screen readers read the board, the labels and the frames.
+// The display name follows once the window is shown (see MainWindow::showWindow).
+void letScreenReadersIn()
+{
+    QAccessible::installFactory(CellAccessible::create);
+    QAccessible::installFactory(CaptionAccessible::create);
+    QAccessible::installFactory(FrameAccessible::create);
+}
+
+// Makes the Japanese font the application's, so that the message boxes draw their
+// text from the same font file as the window. Says in one line which package to
+// install when there is no Japanese font.
 void useJapaneseFont()
 {
     QGuiApplication::setFont(defaultFont());
     if (!hasJapaneseFont())
         printLine(texts::noJapaneseFont);
+}
+
+// The window's and the message boxes' icon: the desktop's own for the program where
+// its icon theme has one, else the icon built into the program. The built-in one is
+// the PNGs rendered from the SVG, which Qt reads with no plugin.
+void useGameIcon()
+{
+    QIcon builtIn;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        builtIn.addFile(QStringLiteral(":/icons/%1x%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(RUMITAKU_APP_ID), builtIn));
+}
+
+}  // namespace
+
+std::unique_ptr<QApplication> startApplication(int& argc, char** argv, Arguments arguments)
+{
+    nameProgram();
+    if (arguments == Arguments::Game)
+        answerCommandLineOrGoOn(argc, argv);
+
+    // How the program meets the platform, settled before the application is made.
+    exitClearlyWithoutDisplay();
+    preferPromptTicksAndRepaints();
+
+    auto app = std::make_unique<QApplication>(argc, argv);
+
+    letScreenReadersIn();
+    useJapaneseFont();
+    useGameIcon();
+    return app;
 }
 
 }  // namespace rumitaku

@@ -3,27 +3,22 @@
 
 #pragma once
 
+#include <QApplication>
+
+#include <memory>
+
 namespace rumitaku {
 
-// Without a display Qt aborts the program (and dumps core). Call before the
-// application is made: it then says so in one line and exits with status 1.
-void exitClearlyWithoutDisplay();
+// Whose arguments the process has: the game's own command line, or those of a test
+// or benchmark program that starts the application as the game does.
+enum class Arguments { Game, NotTheGames };
 
-// Names the program to the desktop, which finds its menu entry and icon by the
-// desktop file name, and lets screen readers read the board and the labels.
-// The display name follows once the window is shown (see MainWindow::showWindow).
-// Call once the application is made, before the window.
-void introduceToDesktop();
-
-// Call before the application is made. Each wake-up costs less through Qt's
-// own event dispatcher than through GLib's. Repaints, a few cells at a time,
-// go to the X server through its socket: shared memory costs a round trip on
-// every flush. A choice the user made in the environment stands.
-void preferPromptTicksAndRepaints();
-
-// Makes the Japanese font the application's, so that the message boxes draw their
-// text from the same font file as the window. Says in one line which package to
-// install when there is no Japanese font.
-void useJapaneseFont();
+// Makes the application as the game starts it, in this order: the program's names and
+// version; its command line (--help and --version end the program here, before any
+// display is needed); the platform settings; the application, which takes Qt's own
+// options out of argc and argv; screen readers, the Japanese font and the icon.
+// Exits with a line on stderr where the command line is wrong or there is no display.
+std::unique_ptr<QApplication> startApplication(int& argc, char** argv,
+                                               Arguments arguments = Arguments::Game);
 
 }  // namespace rumitaku

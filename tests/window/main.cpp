@@ -3,17 +3,13 @@
 
 #include "window/startup.h"
 
-#include <QApplication>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    rumitaku::introduceToDesktop();
-    rumitaku::useJapaneseFont();
+    const auto app = rumitaku::startApplication(argc, argv, rumitaku::Arguments::NotTheGames);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

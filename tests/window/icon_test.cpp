@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The rumitaku developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "tests/window/dialog_script.h"
+#include "game/game.h"
+#include "window/game_connection.h"
+#include "window/main_window.h"
+#include "tests/game/scripted.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace rumitaku::testing {
+namespace {
+
+// The icon the start-up gives the application, at every size the desktop draws it.
+TEST(IconTest, TheApplicationCarriesTheGamesIconAtTheDesktopsSizes)
+{
+    const QIcon icon = QApplication::windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QPixmap pixmap = icon.pixmap(size);
+        EXPECT_EQ(pixmap.deviceIndependentSize().toSize(), QSize(size, size)) << size;
+        // Not a blank square: the icon's corners are rounded off, its middle is opaque.
+        const QImage image = pixmap.toImage();
+        EXPECT_LT(qAlpha(image.pixel(0, 0)), 128) << size;
+        EXPECT_EQ(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255) << size;
+    }
+}
+
+TEST(IconTest, TheWindowAndBothMessageBoxesCarryTheGamesIcon)
+{
+    MainWindow window;
+    FixedSeedRandom random{7};
+    ScriptedClock clock;
+    Game game{window, random, clock};
+    connectGame(window, game);
+
+    const qint64 gameIcon = QApplication::windowIcon().cacheKey();
+    std::vector<qint64> boxIcons;
+    DialogScript script({[&](QMessageBox& box) {
+                             boxIcons.push_back(box.windowIcon().cacheKey());
+                             clickButton(box, "OK");
+                         },
+                         [&](QMessageBox& box) {
+                             boxIcons.push_back(box.windowIcon().cacheKey());
+                             clickButton(box, "はい(&Y)");
+                         }});
+    game.load();
+    game.timer2Timer();
+    window.close();
+    ASSERT_FALSE(script.timedOut());
+
+    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_EQ(window.windowIcon().cacheKey(), gameIcon);
+    EXPECT_EQ(boxIcons, (std::vector<qint64>{gameIcon, gameIcon}));
+}
+
+}  // namespace
+}  // namespace rumitaku::testing

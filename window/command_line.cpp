@@ -1,0 +1,101 @@
+// SPDX-FileCopyrightText: 2026 The rumitaku developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/command_line.h"
+
+#include "window/qt_text.h"
+#include "game/texts.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <string_view>
+
+namespace rumitaku {
+
+namespace {
+
+// The options QGuiApplication, QApplication and the X11 platform plugin take out of
+// the arguments, as each of them reads them.
+const char* const qtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
+    "qwindowicon", "icon", "qwindowtitle", "title", "session", "style", "stylesheet",
+    "display", "name", "visual", "qmljsdebugger"};
+const char* const qtFlags[] = {"reverse", "testability", "widgetcount", "qdevel", "qdebug",
+                               "nograb", "dograb"};
+
+void addHidden(QCommandLineParser& parser, const char* name, bool takesValue)
+{
+    QCommandLineOption option{QString::fromLatin1(name)};
+    if (takesValue)
+        option.setValueName(QStringLiteral("value"));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+}
+
+void print(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// The argument as it was given, for an option the parser names without its dashes.
+QString asGiven(const QStringList& arguments, const QString& name)
+{
+    for (const QString& argument : arguments.mid(1)) {
+        QString bare = argument.section(QLatin1Char('='), 0, 0);
+        while (bare.startsWith(QLatin1Char('-')))
+            bare.remove(0, 1);
+        if (bare == name)
+            return argument;
+    }
+    return name;
+}
+
+int refuse(std::string_view line, const QString& argument)
+{
+    print(stderr, qText(line).arg(argument) + QLatin1Char('\n'));
+    return 2;
+}
+
+}  // namespace
+
+std::optional<int> answerCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    // Qt's options have one dash: -platform is one option, not -p -l -a ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(qText(texts::programDescription));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    for (const char* name : qtOptionsWithValue)
+        addHidden(parser, name, true);
+    for (const char* name : qtFlags)
+        addHidden(parser, name, false);
+
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            return refuse(texts::unknownOption, asGiven(arguments, unknown.first()));
+        return refuse(texts::badCommandLine, parser.errorText());
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // Without an application the parser does not know the program's name.
+        print(stdout, parser.helpText().replace(QLatin1String("<executable_name>"),
+                                                QCoreApplication::applicationName()));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ')
+                          + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(texts::unexpectedArgument, parser.positionalArguments().first());
+    return std::nullopt;
+}
+
+}  // namespace rumitaku
