@@ -60,13 +60,12 @@ void nameProgram()
     QGuiApplication::setDesktopFileName(QStringLiteral(RUMITAKU_APP_ID));
 }
 
-void answerCommandLineOrGoOn(int argc, char** argv)
+QStringList argumentList(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (const std::optional<int> status = answerCommandLine(arguments))
-        std::exit(*status);
+    return arguments;
 }
 
 // Without a display Qt aborts the program (and dumps core): it says so in one line
@@ -123,8 +122,10 @@ void useGameIcon()
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv, Arguments arguments)
 {
     nameProgram();
-    if (arguments == Arguments::Game)
-        answerCommandLineOrGoOn(argc, argv);
+    if (arguments == Arguments::Game) {
+        if (const std::optional<int> status = answerCommandLine(argumentList(argc, argv)))
+            std::exit(*status);
+    }
 
     // How the program meets the platform, settled before the application is made.
     exitClearlyWithoutDisplay();
