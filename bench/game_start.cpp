@@ -9,7 +9,7 @@ namespace rumitaku::bench {
 
 std::unique_ptr<QApplication> startLikeTheGame(int& argc, char** argv)
 {
-    return startApplication(argc, argv, Arguments::NotTheGames);
+    return startApplication(argc, argv, Arguments::Caller);
 }
 
 }  // namespace rumitaku::bench

@@ -127,7 +127,8 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, Arguments
             std::exit(*status);
     }
 
-    // How the program meets the platform, settled before the application is made.
+    // How the program meets the platform and the session: every such setting and check
+    // is made here, before the application.
     exitClearlyWithoutDisplay();
     preferPromptTicksAndRepaints();
 

@@ -9,9 +9,9 @@
 
 namespace rumitaku {
 
-// Whose arguments the process has: the game's own command line, or those of a test
-// or benchmark program that starts the application as the game does.
-enum class Arguments { Game, NotTheGames };
+// Whose arguments argv holds: the game's command line, or the caller's own, a test's
+// or a benchmark's that starts the application as the game does and reads them itself.
+enum class Arguments { Game, Caller };
 
 // Makes the application as the game starts it, in this order: the program's names and
 // version; its command line (--help and --version end the program here, before any

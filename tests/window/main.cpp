@@ -9,7 +9,7 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    const auto app = rumitaku::startApplication(argc, argv, rumitaku::Arguments::NotTheGames);
+    const auto app = rumitaku::startApplication(argc, argv, rumitaku::Arguments::Caller);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
