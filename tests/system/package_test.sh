@@ -4,8 +4,9 @@
 # The Debian package, made the distribution's way: `dpkg-buildpackage -us -uc -b` in
 # a copy of the source tree (so that the tree stays clean) builds rumitaku_*.deb, which
 # lintian passes with no error and no warning. Installed with apt-get, it puts the game
-# in /usr/games, where it starts on the offscreen platform and waits at the start
-# message, having said nothing; purged, it leaves none of its files behind.
+# in /usr/games, where it tells the package's version and starts on the offscreen
+# platform and waits at the start message, having said nothing; purged, it leaves none
+# of its files behind.
 #   package_test.sh SOURCE_DIR
 # It installs and removes the package on this machine, so it needs root, and it leaves
 # alone a machine where rumitaku is installed already.
@@ -76,6 +77,11 @@ dpkg -L rumitaku >"$scratch/files.txt"
 grep -qx /usr/games/rumitaku "$scratch/files.txt" || fail "no /usr/games/rumitaku in the package"
 grep -q '^/usr/bin/' "$scratch/files.txt" && fail "the package puts files in /usr/bin"
 man -w rumitaku 2>/dev/null | grep -qx /usr/share/man/man6/rumitaku.6.gz || fail "man does not find rumitaku(6)"
+
+# The program's version is the package's, less the Debian revision.
+version=$(dpkg-deb -f "$deb" Version)
+said=$(/usr/games/rumitaku --version 2>&1)
+[ "$said" = "rumitaku ${version%-*}" ] || fail "rumitaku --version says '$said', the package is $version"
 
 # The start message is modal and nothing answers it here: the game waits there
 # until stopped, and timeout's status 124 says it was still running then.
