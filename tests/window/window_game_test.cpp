@@ -2,39 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "window/caption_label.h"
-#include "tests/window/dialog_script.h"
-#include "game/game.h"
-#include "window/game_connection.h"
-#include "window/main_window.h"
+#include "tests/support/message_answerer.h"
+#include "tests/window/game_fixture.h"
 #include "window/message_box.h"
-#include "tests/game/scripted.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace rumitaku::testing {
 namespace {
 
-class WindowGameTest : public ::testing::Test {
+class WindowGameTest : public GameFixture {
 protected:
-    MainWindow window;
-    FixedSeedRandom random{7};
-    ScriptedClock clock;
-    Game game{window, random, clock};
-
-    WindowGameTest() { connectGame(window, game); }
-
     QString label(const char* name) { return window.findChild<CaptionLabel*>(QLatin1String(name))->text(); }
-
-    void loadAnsweringOk()
-    {
-        DialogScript script({[](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); }});
-        game.load();
-        ASSERT_FALSE(script.timedOut());
-    }
 
     int litCell() const
     {
@@ -48,7 +32,7 @@ protected:
 TEST_F(WindowGameTest, StartMessageGreetsThePlayerOverTheIdleBoardWithTheTimersOff)
 {
     bool checked = false;
-    DialogScript script({[&](QMessageBox& box) {
+    MessageAnswerer script({[&](QMessageBox& box) {
         EXPECT_EQ(box.text(), "ゲームを開始します！");
         EXPECT_EQ(box.windowTitle(), "ルミタク");
         EXPECT_EQ(box.icon(), QMessageBox::Question);
@@ -200,7 +184,7 @@ TEST(QuestionBox, MustBeAnsweredYesOrNo)
     MessageBox question("ルミタク", "得点は37でした！　ゲームを続けますか？", MessageButtons::YesNo,
                         MessageIcon::None, nullptr);
     bool stillOpen = false;
-    DialogScript script({[&](QMessageBox& box) {
+    MessageAnswerer script({[&](QMessageBox& box) {
         EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
         EXPECT_EQ(box.windowTitle(), "ルミタク");
         ASSERT_EQ(box.buttons().size(), 2);
@@ -220,7 +204,7 @@ TEST(QuestionBox, MustBeAnsweredYesOrNo)
 TEST(QuestionBox, NoIsAnAnswerToo)
 {
     MessageBox question("ルミタク", "?", MessageButtons::YesNo, MessageIcon::None, nullptr);
-    DialogScript script({[](QMessageBox& box) { clickButton(box, "いいえ(&N)"); }});
+    MessageAnswerer script({[](QMessageBox& box) { clickButton(box, "いいえ(&N)"); }});
     EXPECT_EQ(question.ask(), MessageAnswer::No);
 }
 
@@ -232,7 +216,7 @@ TEST_F(WindowGameTest, AWholeGameFromTheStartMessageToNo)
     QString firstPrompt;
     QString secondPrompt;
     QString scoreAfterYes;
-    DialogScript script({[](QMessageBox& box) { clickButton(box, "OK"); },
+    MessageAnswerer script({[](QMessageBox& box) { clickButton(box, "OK"); },
                          [&](QMessageBox& box) {
                              firstPrompt = box.text();
                              clickButton(box, "はい(&Y)");
@@ -241,8 +225,7 @@ TEST_F(WindowGameTest, AWholeGameFromTheStartMessageToNo)
                              scoreAfterYes = label("Label1");
                              secondPrompt = box.text();
                              clickButton(box, "いいえ(&N)");
-                         }},
-                        20000);
+                         }});
     QString scoreAfterClick;
     int score = 0;
     QObject context;
