@@ -87,6 +87,7 @@ TEST_F(AccessibilityTest, ACellSaysWhatItShowsInTheLegendsWordsAfterEveryTick)
     }
 }
 
+// Scoring itself is checked against the recording window; here the screen reader's press reaches it.
 TEST_F(AccessibilityTest, PressingACellThroughTheScreenReaderScores)
 {
     load();

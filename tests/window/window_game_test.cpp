@@ -29,6 +29,8 @@ protected:
     }
 };
 
+// The rules' start-up order is checked against the recording window; here the real box: its
+// icon, modality and button, over the board the window has drawn, with its real timers off.
 TEST_F(WindowGameTest, StartMessageGreetsThePlayerOverTheIdleBoardWithTheTimersOff)
 {
     bool checked = false;
@@ -92,6 +94,7 @@ TEST_F(WindowGameTest, TheBoardIsDrawnBeforeTheStartMessageIsBuilt)
     EXPECT_TRUE(watch.paintedBeforeBox());
 }
 
+// The rules place the cells in twips; here they land on whole pixels, and Tab visits them in order.
 TEST_F(WindowGameTest, TheBoardIsAGridOfCellsThatTabVisitsInOrder)
 {
     loadAnsweringOk();
@@ -115,6 +118,7 @@ TEST_F(WindowGameTest, TheBoardIsAGridOfCellsThatTabVisitsInOrder)
     EXPECT_EQ(widget, window.co1(0));
 }
 
+// The tick itself is checked against the recording window; here the real cells and label show it.
 TEST_F(WindowGameTest, ATickLightsOneCellAndShowsTheTimeLeft)
 {
     clock.now = 200.0f;
@@ -130,6 +134,7 @@ TEST_F(WindowGameTest, ATickLightsOneCellAndShowsTheTimeLeft)
     EXPECT_EQ(label("Label2"), " 残り  36 秒 ");
 }
 
+// Scoring is checked against the recording window; here the mouse and the keys reach it.
 TEST_F(WindowGameTest, MouseAndKeyboardClicksOnALitCellScore)
 {
     loadAnsweringOk();
@@ -151,6 +156,8 @@ TEST_F(WindowGameTest, MouseAndKeyboardClicksOnALitCellScore)
     EXPECT_EQ(label("Label1"), "得点 =  10");
 }
 
+// Which button sets which interval is checked against the recording window; here a mouse click
+// on each real button reaches the real timer, which keeps running.
 TEST_F(WindowGameTest, SpeedButtonsSetTheTickInterval)
 {
     loadAnsweringOk();
