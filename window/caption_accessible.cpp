@@ -11,13 +11,6 @@ CaptionAccessible::CaptionAccessible(CaptionLabel* label) : QAccessibleWidget(la
 {
 }
 
-QAccessibleInterface* CaptionAccessible::create(const QString&, QObject* object)
-{
-    if (auto* label = qobject_cast<CaptionLabel*>(object))
-        return new CaptionAccessible(label);
-    return nullptr;
-}
-
 QString CaptionAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name)

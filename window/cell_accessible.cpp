@@ -23,13 +23,6 @@ std::string_view stateOf(QColor colour)
 
 CellAccessible::CellAccessible(CellButton* cell) : QAccessibleWidget(cell, QAccessible::Button) {}
 
-QAccessibleInterface* CellAccessible::create(const QString&, QObject* object)
-{
-    if (auto* cell = qobject_cast<CellButton*>(object))
-        return new CellAccessible(cell);
-    return nullptr;
-}
-
 QString CellAccessible::text(QAccessible::Text t) const
 {
     switch (t) {

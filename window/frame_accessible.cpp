@@ -9,13 +9,6 @@ namespace rumitaku {
 
 FrameAccessible::FrameAccessible(FrameBox* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
 
-QAccessibleInterface* FrameAccessible::create(const QString&, QObject* object)
-{
-    if (auto* frame = qobject_cast<FrameBox*>(object))
-        return new FrameAccessible(frame);
-    return nullptr;
-}
-
 QString FrameAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name)

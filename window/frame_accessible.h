@@ -3,20 +3,17 @@
 
 #pragma once
 
+#include "window/frame_box.h"
+
 #include <QAccessibleWidget>
 
 namespace rumitaku {
-
-class FrameBox;
 
 // A frame as a screen reader reads it: a group of the controls inside it, named by
 // its caption.
 class FrameAccessible : public QAccessibleWidget {
 public:
     explicit FrameAccessible(FrameBox* frame);
-
-    // For QAccessible::installFactory.
-    static QAccessibleInterface* create(const QString& className, QObject* object);
 
     QString text(QAccessible::Text t) const override;
 };
