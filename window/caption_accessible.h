@@ -4,23 +4,19 @@
 #pragma once
 
 #include "window/caption_label.h"
-
-#include <QAccessibleWidget>
+#include "window/captioned_accessible.h"
 
 namespace rumitaku {
 
 // A label as a screen reader reads it: static text, named by its caption, and
 // labelled by its heading, if it has one.
-class CaptionAccessible : public QAccessibleWidget {
+class CaptionAccessible
+    : public CaptionedAccessible<CaptionLabel, &CaptionLabel::text, QAccessible::StaticText> {
 public:
-    explicit CaptionAccessible(CaptionLabel* label);
+    using CaptionedAccessible::CaptionedAccessible;
 
-    QString text(QAccessible::Text t) const override;
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
     relations(QAccessible::Relation match = QAccessible::AllRelations) const override;
-
-private:
-    CaptionLabel* label() const;
 };
 
 }  // namespace rumitaku

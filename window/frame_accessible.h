@@ -3,19 +3,13 @@
 
 #pragma once
 
+#include "window/captioned_accessible.h"
 #include "window/frame_box.h"
-
-#include <QAccessibleWidget>
 
 namespace rumitaku {
 
 // A frame as a screen reader reads it: a group of the controls inside it, named by
 // its caption.
-class FrameAccessible : public QAccessibleWidget {
-public:
-    explicit FrameAccessible(FrameBox* frame);
-
-    QString text(QAccessible::Text t) const override;
-};
+using FrameAccessible = CaptionedAccessible<FrameBox, &FrameBox::caption, QAccessible::Grouping>;
 
 }  // namespace rumitaku
