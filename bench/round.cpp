@@ -11,20 +11,22 @@
 #include "window/game_connection.h"
 #include "bench/game_start.h"
 #include "window/main_window.h"
-#include "bench/message_answerer.h"
 #include "window/qt_clock.h"
 #include "game/random_source.h"
 #include "bench/tick_recorder.h"
+#include "tests/support/message_answerer.h"
 
 #include <QApplication>
 #include <QPushButton>
 
+#include <chrono>
 #include <cstdlib>
 
 int main(int argc, char* argv[])
 {
     using namespace rumitaku;
     using namespace rumitaku::bench;
+    using rumitaku::testing::MessageAnswerer;
 
     const int roundMs = argc > 1 ? std::atoi(argv[1]) : 40000;
 
@@ -43,6 +45,8 @@ int main(int argc, char* argv[])
     connectGame(window, game);
     window.setTimerInterval(Timer::Timer2, roundMs);
 
+    // Each box is answered after a moment, by which the window behind has long been drawn.
+    constexpr std::chrono::milliseconds playerMoment(300);
     auto* fast = window.findChild<FlatButton*>(QStringLiteral("Command1"));
     MessageAnswerer answerer({
         [fast](QMessageBox& box) {
@@ -50,7 +54,7 @@ int main(int argc, char* argv[])
             box.button(QMessageBox::Ok)->click();
         },
         [](QMessageBox& box) { box.button(QMessageBox::No)->click(); },
-    });
+    }, playerMoment);
 
     game.load();
     ticks.start(answerer.closedAt().at(0));

@@ -8,15 +8,12 @@
 //   bench_ticks callgrind N   N ticks with callgrind's collection on, the rest off
 //   bench_ticks memory N      resident memory growth over N ticks, each with a click
 
-#include "game/game.h"
-#include "window/game_connection.h"
 #include "bench/game_start.h"
-#include "window/main_window.h"
-#include "bench/message_answerer.h"
 #include "bench/paint_counter.h"
 #include "bench/process_stats.h"
 #include "game/random_source.h"
 #include "bench/replay_clock.h"
+#include "tests/support/window_game.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -25,6 +22,7 @@
 #include <valgrind/callgrind.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -33,18 +31,17 @@ namespace {
 
 using namespace rumitaku;
 using namespace rumitaku::bench;
+using rumitaku::testing::WindowGame;
 
 constexpr int warmUp = 300;
 
-// Answers the start message, then stops the timers: ticks are driven from
-// here, and the round must not end.
-void start(MainWindow& window, Game& game)
+// Answers the start message after a player's moment, then stops the timers: ticks are
+// driven from here, and the round must not end.
+void start(WindowGame& play)
 {
-    MessageAnswerer answerer({[](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); }});
-    game.load();
-    window.setTimerEnabled(Timer::Timer1, false);
-    window.setTimerEnabled(Timer::Timer2, false);
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    play.loadAnsweringOk(std::chrono::milliseconds(300));
+    play.stopTimers();
+    if (!QTest::qWaitForWindowExposed(&play.window)) {
         std::fputs("bench_ticks: the window was never shown\n", stderr);
         std::exit(1);
     }
@@ -76,12 +73,12 @@ int main(int argc, char* argv[])
     }
 
     const auto app = startLikeTheGame(argc, argv);
-    MainWindow window;
     MersenneRandom random;
     ReplayClock clock;
-    Game game(window, random, clock);
-    connectGame(window, game);
-    start(window, game);
+    WindowGame play(random, clock);
+    MainWindow& window = play.window;
+    Game& game = play.game;
+    start(play);
 
     if (mode == "clicks") {
         // A green cell: every click adds one, so the score display changes every time.

@@ -5,11 +5,14 @@
 
 namespace rumitaku {
 
+// The rules only borrow a clock: nobody deletes one through this interface.
 class Clock {
 public:
-    virtual ~Clock() = default;
     // Local time of day in seconds; starts again from 0 at midnight.
     virtual float secondsSinceMidnight() = 0;
+
+protected:
+    ~Clock() = default;
 };
 
 }  // namespace rumitaku

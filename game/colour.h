@@ -3,7 +3,10 @@
 
 #pragma once
 
+#include "game/texts.h"
+
 #include <cstdint>
+#include <string_view>
 
 namespace rumitaku {
 
@@ -28,14 +31,42 @@ constexpr Rgb paletteColour(int number)
     return palette[number & 15];
 }
 
-// The cell colours and what a click on each does.
+// What a click on a cell does to the score: add `change` to it, or set it back to 0.
+struct ScoreEffect {
+    int change = 0;
+    bool resets = false;
+};
+
+// A colour a cell can show: its value, what a click on a cell of it does, and the
+// word a screen reader says for it.
+struct CellColour {
+    Rgb rgb;
+    ScoreEffect effect;
+    std::string_view word;
+
+    constexpr operator Rgb() const { return rgb; }
+};
+
 namespace cell_colour {
-inline constexpr Rgb idle = paletteColour(11);          // light cyan: not lit
-inline constexpr Rgb lightGreen = paletteColour(10);    // +1
-inline constexpr Rgb lightRed = paletteColour(12);      // +5
-inline constexpr Rgb lightMagenta = paletteColour(13);  // score back to 0
-inline constexpr Rgb brightWhite = paletteColour(15);   // -5
-inline constexpr Rgb grey = paletteColour(8);           // +8
+inline constexpr CellColour lightGreen{paletteColour(10), {+1}, texts::colourGreen};
+inline constexpr CellColour lightRed{paletteColour(12), {+5}, texts::colourRed};
+inline constexpr CellColour lightMagenta{paletteColour(13), {0, true}, texts::colourMagenta};
+inline constexpr CellColour brightWhite{paletteColour(15), {-5}, texts::colourWhite};
+inline constexpr CellColour grey{paletteColour(8), {+8}, texts::colourGrey};
+inline constexpr CellColour idle{paletteColour(11), {}, texts::cellIdle};  // light cyan: not lit
+
+// The table in the order a click compares a cell's colour with it: the lit colours, then idle.
+inline constexpr CellColour table[] = {lightGreen, lightRed, lightMagenta, brightWhite, grey, idle};
 }  // namespace cell_colour
+
+// The first entry of the table with the value `rgb`; none for a colour outside it.
+constexpr const CellColour* cellColourOf(Rgb rgb)
+{
+    for (const CellColour& colour : cell_colour::table) {
+        if (colour.rgb == rgb)
+            return &colour;
+    }
+    return nullptr;
+}
 
 }  // namespace rumitaku

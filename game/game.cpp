@@ -3,6 +3,7 @@
 
 #include "game/game.h"
 
+#include "game/board.h"
 #include "game/number_text.h"
 #include "game/texts.h"
 
@@ -22,13 +23,15 @@ Game::Game(Form& form, RandomSource& random, Clock& clock)
 
 void Game::load()
 {
-    form_.setCellColour(0, cell_colour::idle);
-    for (int i = 1; i < cellCount; ++i) {
+    form_.setCellColour(0, cell_colour::idle.rgb);
+    for (int i = 1; i < board::cellCount; ++i) {
         form_.createCell(i);
-        form_.setCellTop(i, (form_.cellHeight(0) + cellGapTwips) * (i % gridRows) + cellGapTwips);
-        const double column = std::floor(i / static_cast<double>(gridRows));
-        form_.setCellLeft(i, static_cast<int>(column * (form_.cellWidth(0) + cellGapTwips)) + cellGapTwips);
-        form_.setCellColour(i, cell_colour::idle);
+        form_.setCellTop(i, (form_.cellHeight(0) + board::gapTwips) * (i % board::rows)
+                                + board::templateTopTwips);
+        const double column = std::floor(i / static_cast<double>(board::rows));
+        form_.setCellLeft(i, static_cast<int>(column * (form_.cellWidth(0) + board::gapTwips))
+                                 + board::templateLeftTwips);
+        form_.setCellColour(i, cell_colour::idle.rgb);
         form_.setCellVisible(i, true);
     }
     random_.seedFromClock();
@@ -44,10 +47,10 @@ void Game::load()
 
 void Game::timer1Timer()
 {
-    form_.setCellColour(lastCell_, cell_colour::idle);
+    form_.setCellColour(lastCell_, cell_colour::idle.rgb);
     std::int16_t n = 0;
     do {
-        n = Ransuu(0, cellCount - 1);
+        n = Ransuu(0, board::cellCount - 1);
     } while (n == lastCell_);
     form_.setCellColour(n, drawColour());
     lastCell_ = n;
@@ -56,21 +59,13 @@ void Game::timer1Timer()
 
 void Game::co1Click(std::int16_t index)
 {
-    const Rgb colour = form_.cellColour(index);
-    bool inRange = true;
-    if (colour == cell_colour::lightGreen)
-        inRange = addToScore(1);
-    else if (colour == cell_colour::lightRed)
-        inRange = addToScore(5);
-    else if (colour == cell_colour::lightMagenta)
-        score_ = 0;
-    else if (colour == cell_colour::brightWhite)
-        inRange = addToScore(-5);
-    else if (colour == cell_colour::grey)
-        inRange = addToScore(8);
+    // The colour table in its order, the first match applies: green, red, magenta, white,
+    // grey, and idle, which changes nothing, as does a colour outside the table.
+    const CellColour* colour = cellColourOf(form_.cellColour(index));
     // A score that would leave 16 bits stays where it is, and so does its display.
-    if (inRange)
-        showScore();
+    if (colour && !changeScore(colour->effect))
+        return;
+    showScore();
 }
 
 void Game::timer2Timer()
@@ -128,19 +123,23 @@ std::int16_t Game::Ransuu(std::int16_t low, std::int16_t up)
 Rgb Game::drawColour()
 {
     if (Ransuu(0, 9) == 1)
-        return cell_colour::lightRed;
+        return cell_colour::lightRed.rgb;
     if (Ransuu(0, 7) == 1)
-        return cell_colour::lightMagenta;
+        return cell_colour::lightMagenta.rgb;
     if (Ransuu(0, 12) == 1)
-        return cell_colour::brightWhite;
+        return cell_colour::brightWhite.rgb;
     if (Ransuu(0, 15) == 1)
-        return cell_colour::grey;
-    return cell_colour::lightGreen;
+        return cell_colour::grey.rgb;
+    return cell_colour::lightGreen.rgb;
 }
 
-bool Game::addToScore(int amount)
+bool Game::changeScore(ScoreEffect effect)
 {
-    const int sum = score_ + amount;
+    if (effect.resets) {
+        score_ = 0;
+        return true;
+    }
+    const int sum = score_ + effect.change;
     if (sum < std::numeric_limits<std::int16_t>::min() || sum > std::numeric_limits<std::int16_t>::max())
         return false;
     score_ = static_cast<std::int16_t>(sum);

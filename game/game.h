@@ -17,10 +17,9 @@ namespace rumitaku {
 // keeps the cells' colours; this class keeps the score and the round.
 class Game {
 public:
-    static constexpr int cellCount = 144;
-    static constexpr int gridRows = 12;
-    static constexpr int cellGapTwips = 120;
-    static constexpr float roundSeconds = 40.0f;
+    // A round lasts one interval of Timer2; the countdown counts the same length from the clock.
+    static constexpr int roundMilliseconds = 40000;
+    static constexpr float roundSeconds = roundMilliseconds / 1000.0f;
     static constexpr int fastInterval = 650;
     static constexpr int normalInterval = 800;
     static constexpr int slowInterval = 1400;
@@ -45,7 +44,7 @@ public:
 
 private:
     Rgb drawColour();
-    bool addToScore(int amount);
+    bool changeScore(ScoreEffect effect);
     void showRemainingTime();
 
     Form& form_;

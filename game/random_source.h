@@ -8,13 +8,16 @@
 
 namespace rumitaku {
 
-// Where the rules take their random numbers from.
+// Where the rules take their random numbers from. Borrowed, like the clock: nobody
+// deletes one through this interface.
 class RandomSource {
 public:
-    virtual ~RandomSource() = default;
     virtual void seedFromClock() = 0;
     // Uniform in [0, 1), never 1.
     virtual float next() = 0;
+
+protected:
+    ~RandomSource() = default;
 };
 
 // Mersenne twister; each value is built from 24 random bits, so that it is

@@ -7,24 +7,6 @@
 
 namespace rumitaku {
 
-CaptionAccessible::CaptionAccessible(CaptionLabel* label) : QAccessibleWidget(label, QAccessible::StaticText)
-{
-}
-
-QAccessibleInterface* CaptionAccessible::create(const QString&, QObject* object)
-{
-    if (auto* label = qobject_cast<CaptionLabel*>(object))
-        return new CaptionAccessible(label);
-    return nullptr;
-}
-
-QString CaptionAccessible::text(QAccessible::Text t) const
-{
-    if (t == QAccessible::Name)
-        return label()->text();
-    return QAccessibleWidget::text(t);
-}
-
 // Each relation says what the other label is to this one: Label for its heading,
 // Labelled for the display it heads.
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
@@ -32,22 +14,17 @@ CaptionAccessible::relations(QAccessible::Relation match) const
 {
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> related =
         QAccessibleWidget::relations(match);
-    if ((match & QAccessible::Label) && label()->heading())
-        related.append({QAccessible::queryAccessibleInterface(label()->heading()), QAccessible::Label});
+    if ((match & QAccessible::Label) && control()->heading())
+        related.append({QAccessible::queryAccessibleInterface(control()->heading()), QAccessible::Label});
     if (match & QAccessible::Labelled) {
         const QList<CaptionLabel*> siblings =
-            label()->parentWidget()->findChildren<CaptionLabel*>(QString(), Qt::FindDirectChildrenOnly);
+            control()->parentWidget()->findChildren<CaptionLabel*>(QString(), Qt::FindDirectChildrenOnly);
         for (CaptionLabel* sibling : siblings) {
-            if (sibling->heading() == label())
+            if (sibling->heading() == control())
                 related.append({QAccessible::queryAccessibleInterface(sibling), QAccessible::Labelled});
         }
     }
     return related;
-}
-
-CaptionLabel* CaptionAccessible::label() const
-{
-    return static_cast<CaptionLabel*>(widget());
 }
 
 }  // namespace rumitaku

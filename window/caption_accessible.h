@@ -3,27 +3,20 @@
 
 #pragma once
 
-#include <QAccessibleWidget>
+#include "window/caption_label.h"
+#include "window/captioned_accessible.h"
 
 namespace rumitaku {
 
-class CaptionLabel;
-
 // A label as a screen reader reads it: static text, named by its caption, and
 // labelled by its heading, if it has one.
-class CaptionAccessible : public QAccessibleWidget {
+class CaptionAccessible
+    : public CaptionedAccessible<CaptionLabel, &CaptionLabel::text, QAccessible::StaticText> {
 public:
-    explicit CaptionAccessible(CaptionLabel* label);
+    using CaptionedAccessible::CaptionedAccessible;
 
-    // For QAccessible::installFactory.
-    static QAccessibleInterface* create(const QString& className, QObject* object);
-
-    QString text(QAccessible::Text t) const override;
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
     relations(QAccessible::Relation match = QAccessible::AllRelations) const override;
-
-private:
-    CaptionLabel* label() const;
 };
 
 }  // namespace rumitaku

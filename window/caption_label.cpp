@@ -4,8 +4,8 @@
 #include "window/caption_label.h"
 
 #include "window/edges.h"
+#include "window/screen_reader.h"
 
-#include <QAccessible>
 #include <QPainter>
 
 namespace rumitaku {
@@ -18,11 +18,7 @@ void CaptionLabel::setText(const QString& text)
         return;
     text_ = text;
     update();
-    // Only a screen reader that listens is told: asking for the label's interface costs.
-    if (QAccessible::isActive()) {
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    tellScreenReader(this, QAccessible::NameChanged);
 }
 
 void CaptionLabel::setBackground(QColor colour)

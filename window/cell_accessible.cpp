@@ -4,9 +4,8 @@
 #include "window/cell_accessible.h"
 
 #include "window/cell_button.h"
-#include "game/colour.h"
+#include "window/qt_colour.h"
 #include "window/qt_text.h"
-#include "game/texts.h"
 
 #include <string_view>
 
@@ -16,33 +15,13 @@ namespace {
 
 std::string_view stateOf(QColor colour)
 {
-    const Rgb rgb{static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-                  static_cast<std::uint8_t>(colour.blue())};
-    if (rgb == cell_colour::idle)
-        return texts::cellIdle;
-    if (rgb == cell_colour::lightGreen)
-        return texts::colourGreen;
-    if (rgb == cell_colour::lightRed)
-        return texts::colourRed;
-    if (rgb == cell_colour::lightMagenta)
-        return texts::colourMagenta;
-    if (rgb == cell_colour::brightWhite)
-        return texts::colourWhite;
-    if (rgb == cell_colour::grey)
-        return texts::colourGrey;
-    return {};
+    const CellColour* shown = cellColourOf(rgbOf(colour));
+    return shown ? shown->word : std::string_view();
 }
 
 }  // namespace
 
 CellAccessible::CellAccessible(CellButton* cell) : QAccessibleWidget(cell, QAccessible::Button) {}
-
-QAccessibleInterface* CellAccessible::create(const QString&, QObject* object)
-{
-    if (auto* cell = qobject_cast<CellButton*>(object))
-        return new CellAccessible(cell);
-    return nullptr;
-}
 
 QString CellAccessible::text(QAccessible::Text t) const
 {

@@ -16,9 +16,6 @@ class CellAccessible : public QAccessibleWidget {
 public:
     explicit CellAccessible(CellButton* cell);
 
-    // For QAccessible::installFactory.
-    static QAccessibleInterface* create(const QString& className, QObject* object);
-
     QString text(QAccessible::Text t) const override;
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;

@@ -3,7 +3,7 @@
 
 #include "window/cell_button.h"
 
-#include "game/game.h"
+#include "game/board.h"
 
 namespace rumitaku {
 
@@ -11,12 +11,12 @@ CellButton::CellButton(int index, QWidget* parent) : FlatButton(parent), index_(
 
 int CellButton::column() const
 {
-    return index_ / Game::gridRows;
+    return index_ / board::rows;
 }
 
 int CellButton::row() const
 {
-    return index_ % Game::gridRows;
+    return index_ % board::rows;
 }
 
 }  // namespace rumitaku

@@ -4,8 +4,8 @@
 #include "window/flat_button.h"
 
 #include "window/edges.h"
+#include "window/screen_reader.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
@@ -48,12 +48,7 @@ void FlatButton::setColour(QColor colour)
         return;
     colour_ = colour;
     update();
-    // A cell is described by its colour. Only a screen reader that listens is told, so
-    // that a tick costs nothing more without one.
-    if (QAccessible::isActive()) {
-        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    tellScreenReader(this, QAccessible::DescriptionChanged);  // a cell is described by its colour
 }
 
 // The button would draw its raised face at once, before it tells of the click, and

@@ -14,7 +14,7 @@ class FlatButton : public QAbstractButton {
     Q_OBJECT
 
 public:
-    explicit FlatButton(QWidget* parent = nullptr);
+    explicit FlatButton(QWidget* parent);  // every button stands in the window
 
     QColor colour() const { return colour_; }
     void setColour(QColor colour);

@@ -3,22 +3,13 @@
 
 #pragma once
 
-#include <QAccessibleWidget>
+#include "window/captioned_accessible.h"
+#include "window/frame_box.h"
 
 namespace rumitaku {
 
-class FrameBox;
-
 // A frame as a screen reader reads it: a group of the controls inside it, named by
 // its caption.
-class FrameAccessible : public QAccessibleWidget {
-public:
-    explicit FrameAccessible(FrameBox* frame);
-
-    // For QAccessible::installFactory.
-    static QAccessibleInterface* create(const QString& className, QObject* object);
-
-    QString text(QAccessible::Text t) const override;
-};
+using FrameAccessible = CaptionedAccessible<FrameBox, &FrameBox::caption, QAccessible::Grouping>;
 
 }  // namespace rumitaku

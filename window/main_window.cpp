@@ -6,7 +6,9 @@
 #include "window/fonts.h"
 #include "window/frame_box.h"
 #include "window/message_box.h"
+#include "window/qt_colour.h"
 #include "window/qt_text.h"
+#include "game/board.h"
 #include "game/texts.h"
 
 #include <QCloseEvent>
@@ -25,14 +27,16 @@ constexpr int pixels(int twips)
     return (twips + MainWindow::twipsPerPixel / 2) / MainWindow::twipsPerPixel;
 }
 
+// The rules read the template cell's size back in twips and place the other cells from it:
+// whole pixels keep every cell where the rules put it.
+static_assert(board::cellSizeTwips % MainWindow::twipsPerPixel == 0
+              && board::gapTwips % MainWindow::twipsPerPixel == 0
+              && board::templateLeftTwips % MainWindow::twipsPerPixel == 0
+              && board::templateTopTwips % MainWindow::twipsPerPixel == 0);
+
 QRect twipsRect(int left, int top, int width, int height)
 {
     return {pixels(left), pixels(top), pixels(width), pixels(height)};
-}
-
-QColor qColour(Rgb colour)
-{
-    return {colour.red, colour.green, colour.blue};
 }
 
 void setBackground(QWidget* widget, QColor colour)
@@ -96,7 +100,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
 
     auto* cell = new CellButton(0, this);
     cell->setObjectName(QStringLiteral("co1"));
-    cell->setGeometry(twipsRect(120, 120, 495, 495));
+    cell->setGeometry(twipsRect(board::templateLeftTwips, board::templateTopTwips, board::cellSizeTwips,
+                                board::cellSizeTwips));
     co1_[0] = cell;
     connectCell(0);
 
@@ -194,9 +199,7 @@ void MainWindow::setCellColour(int index, Rgb colour)
 
 Rgb MainWindow::cellColour(int index) const
 {
-    const QColor colour = co1(index)->colour();
-    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-            static_cast<std::uint8_t>(colour.blue())};
+    return rgbOf(co1(index)->colour());
 }
 
 void MainWindow::setLabelText(Label label, std::string_view utf8)

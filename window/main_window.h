@@ -6,7 +6,9 @@
 #include "window/caption_label.h"
 #include "window/cell_button.h"
 #include "window/flat_button.h"
+#include "game/board.h"
 #include "game/form.h"
+#include "game/game.h"
 #include "window/precise_timer.h"
 
 #include <QWidget>
@@ -24,7 +26,6 @@ class MainWindow : public QWidget, public Form {
 
 public:
     static constexpr int twipsPerPixel = 15;
-    static constexpr int cellCount = 144;
 
     explicit MainWindow(QWidget* parent = nullptr);
 
@@ -65,11 +66,11 @@ private:
     void connectCell(int index);
     void waitUntilDrawn();
 
-    std::array<CellButton*, cellCount> co1_{};
-    CaptionLabel* label1_ = nullptr;  // the score display
-    CaptionLabel* label2_ = nullptr;  // the remaining-time display
-    PreciseTimer timer1_{700};        // the lighting tick
-    PreciseTimer timer2_{40000};      // the round's end
+    std::array<CellButton*, board::cellCount> co1_{};
+    CaptionLabel* label1_ = nullptr;                 // the score display
+    CaptionLabel* label2_ = nullptr;                 // the remaining-time display
+    PreciseTimer timer1_{700};                       // the lighting tick
+    PreciseTimer timer2_{Game::roundMilliseconds};  // the round's end
 };
 
 }  // namespace rumitaku

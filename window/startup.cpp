@@ -3,11 +3,15 @@
 
 #include "window/startup.h"
 
+#include "window/accessible_factory.h"
 #include "window/caption_accessible.h"
+#include "window/caption_label.h"
 #include "window/cell_accessible.h"
+#include "window/cell_button.h"
 #include "window/command_line.h"
 #include "window/fonts.h"
 #include "window/frame_accessible.h"
+#include "window/frame_box.h"
 #include "window/qt_text.h"
 #include "game/texts.h"
 
@@ -91,9 +95,9 @@ void preferPromptTicksAndRepaints()
 // The display name follows once the window is shown (see MainWindow::showWindow).
 void letScreenReadersIn()
 {
-    QAccessible::installFactory(CellAccessible::create);
-    QAccessible::installFactory(CaptionAccessible::create);
-    QAccessible::installFactory(FrameAccessible::create);
+    QAccessible::installFactory(accessibleOf<CellAccessible, CellButton>);
+    QAccessible::installFactory(accessibleOf<CaptionAccessible, CaptionLabel>);
+    QAccessible::installFactory(accessibleOf<FrameAccessible, FrameBox>);
 }
 
 // Makes the Japanese font the application's, so that the message boxes draw their

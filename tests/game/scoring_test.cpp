@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 namespace rumitaku::testing {
 namespace {
 
@@ -39,6 +41,31 @@ protected:
         ASSERT_EQ(game.score(), target);
     }
 };
+
+// The table the rules, the screen reader and the other tests take the colours from, against
+// the values written out here: a slip in the table shows.
+TEST(ColourTable, HoldsEachColoursValueEffectAndWordInTheOrderAClickComparesThem)
+{
+    const struct {
+        Rgb rgb;
+        int change;
+        bool resets;
+        const char* word;
+    } expected[] = {{{0, 255, 0}, 1, false, "緑"},       {{255, 0, 0}, 5, false, "赤"},
+                    {{255, 0, 255}, 0, true, "ピンク"},  {{255, 255, 255}, -5, false, "白"},
+                    {{128, 128, 128}, 8, false, "灰"},   {{0, 255, 255}, 0, false, "消灯"}};
+    ASSERT_EQ(std::size(cell_colour::table), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const CellColour& entry = cell_colour::table[i];
+        EXPECT_EQ(entry.rgb, expected[i].rgb) << i;
+        EXPECT_EQ(entry.effect.change, expected[i].change) << i;
+        EXPECT_EQ(entry.effect.resets, expected[i].resets) << i;
+        EXPECT_EQ(entry.word, expected[i].word) << i;
+        EXPECT_EQ(cellColourOf(expected[i].rgb), &entry) << i;
+    }
+    EXPECT_EQ(cell_colour::idle.rgb, (Rgb{0, 255, 255}));
+    EXPECT_EQ(cellColourOf(Rgb{0, 0, 255}), nullptr);
+}
 
 TEST_F(ScoringTest, EachColourChangesTheScoreAsTheLegendSays)
 {

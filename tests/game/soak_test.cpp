@@ -22,20 +22,13 @@ namespace {
 
 constexpr int soakTicks = 1000000;
 
-// The score after a click on a cell of `colour`, by the legend; none when it would leave 16 bits.
+// The score after a click on a cell of `colour`, by the effect the table gives it; none when it
+// would leave 16 bits.
 std::optional<int> scoreAfterClick(int score, Rgb colour)
 {
-    int sum = score;
-    if (colour == cell_colour::lightGreen)
-        sum += 1;
-    else if (colour == cell_colour::lightRed)
-        sum += 5;
-    else if (colour == cell_colour::grey)
-        sum += 8;
-    else if (colour == cell_colour::brightWhite)
-        sum -= 5;
-    else if (colour == cell_colour::lightMagenta)
-        sum = 0;
+    const CellColour* entry = cellColourOf(colour);
+    const ScoreEffect effect = entry ? entry->effect : ScoreEffect{};
+    const int sum = effect.resets ? 0 : score + effect.change;
     if (sum < std::numeric_limits<std::int16_t>::min() || sum > std::numeric_limits<std::int16_t>::max())
         return std::nullopt;
     return sum;

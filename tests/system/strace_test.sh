@@ -10,6 +10,7 @@
 # without the tools, or fails in CI.
 set -uo pipefail
 . "$(dirname "$0")/x_session.sh"
+. "$(dirname "$0")/board.sh"
 e2e_require
 need strace strace
 
@@ -45,13 +46,12 @@ start_message=$(e2e_window '^ルミタク$')
 [ -n "$start_message" ] || fail "the start message did not appear"
 xdotool windowfocus "$start_message" key Return
 
-# Cells stand 41 pixels apart from (8, 8), 33 across; 早い is at (512, 408).
 sleep 1.5
 for cell in 0 13 26 77 143; do
-    xdotool mousemove --window "$form" $((8 + 41 * (cell / 12) + 16)) $((8 + 41 * (cell % 12) + 16)) click 1
+    xdotool mousemove --window "$form" "$(cell_x $cell)" "$(cell_y $cell)" click 1
     sleep 0.3
 done
-xdotool mousemove --window "$form" 536 424 click 1
+xdotool mousemove --window "$form" $fast_x $fast_y click 1
 sleep 1.5
 kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended before it was closed"
 

@@ -2,11 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "window/caption_label.h"
-#include "tests/window/dialog_script.h"
-#include "game/game.h"
-#include "window/game_connection.h"
-#include "window/main_window.h"
-#include "tests/game/scripted.h"
+#include "tests/support/message_answerer.h"
+#include "tests/window/game_fixture.h"
 
 #include <QAccessible>
 #include <QPushButton>
@@ -21,22 +18,9 @@ namespace rumitaku::testing {
 namespace {
 
 // What a screen reader is told, read through Qt's accessibility interfaces.
-class AccessibilityTest : public ::testing::Test {
+class AccessibilityTest : public GameFixture {
 protected:
-    MainWindow window;
-    FixedSeedRandom random{7};
-    ScriptedClock clock;
-    Game game{window, random, clock};
-
-    AccessibilityTest() { connectGame(window, game); }
-
-    void load()
-    {
-        DialogScript script({[](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); }});
-        game.load();
-        window.setTimerEnabled(Timer::Timer1, false);
-        window.setTimerEnabled(Timer::Timer2, false);
-    }
+    void load() { loadWithTimersStopped(); }
 
     static QAccessibleInterface* of(QObject* object)
     {
@@ -48,7 +32,6 @@ protected:
 
     static QString name(QObject* object) { return of(object)->text(QAccessible::Name); }
     static QString description(QObject* object) { return of(object)->text(QAccessible::Description); }
-    QWidget* control(const char* objectName) { return window.findChild<QWidget*>(QLatin1String(objectName)); }
 };
 
 // Every name and text anywhere under `face`, as a screen reader walking it finds them.
@@ -104,6 +87,7 @@ TEST_F(AccessibilityTest, ACellSaysWhatItShowsInTheLegendsWordsAfterEveryTick)
     }
 }
 
+// Scoring itself is checked against the recording window; here the screen reader's press reaches it.
 TEST_F(AccessibilityTest, PressingACellThroughTheScreenReaderScores)
 {
     load();
@@ -199,7 +183,7 @@ TEST_F(AccessibilityTest, TheStartMessageIsReadWithItsTitlePromptAndButton)
 {
     std::vector<QString> texts;
     QAccessible::Role role = QAccessible::NoRole;
-    DialogScript script({[&](QMessageBox& box) {
+    MessageAnswerer script({[&](QMessageBox& box) {
         QAccessibleInterface* face = of(&box);
         role = face->role();
         collectTexts(face, texts);

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tests/window/dialog_script.h"
+#include "tests/support/message_answerer.h"
 #include "game/game.h"
 #include "window/game_connection.h"
 #include "window/main_window.h"
@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -72,7 +73,7 @@ void ClosingTest::closeAt(Moment moment)
         break;
     }
 
-    DialogScript script({[](QMessageBox& box) { clickButton(box, "OK"); },
+    MessageAnswerer script({[](QMessageBox& box) { clickButton(box, "OK"); },
                          [](QMessageBox& box) { clickButton(box, "はい(&Y)"); }});
     QTimer guard;
     guard.setSingleShot(true);

@@ -2,12 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "window/caption_label.h"
-#include "tests/window/dialog_script.h"
 #include "window/flat_button.h"
 #include "window/frame_box.h"
-#include "game/game.h"
-#include "window/main_window.h"
-#include "tests/game/scripted.h"
+#include "tests/window/game_fixture.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -26,21 +23,14 @@ namespace {
 // the whole suite at 1, and again on their own at 1.25, 1.5 and 2 (QT_SCALE_FACTOR).
 // Where a logical pixel straddles screen pixels, a screen pixel of its own lies
 // under its centre; the checks look there.
-class HighDpiTest : public ::testing::Test {
+class HighDpiTest : public GameFixture {
 protected:
-    MainWindow window;
-    FixedSeedRandom random{7};
-    ScriptedClock clock;
-    Game game{window, random, clock};
     qreal scale = 1;
     QImage image;
 
     void SetUp() override
     {
-        DialogScript script({[](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); }});
-        game.load();
-        window.setTimerEnabled(Timer::Timer1, false);
-        window.setTimerEnabled(Timer::Timer2, false);
+        loadWithTimersStopped();
         scale = window.devicePixelRatioF();
     }
 

@@ -1,11 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tests/window/dialog_script.h"
-#include "game/game.h"
-#include "window/game_connection.h"
-#include "window/main_window.h"
-#include "tests/game/scripted.h"
+#include "tests/support/message_answerer.h"
+#include "tests/window/game_fixture.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -17,8 +14,10 @@
 namespace rumitaku::testing {
 namespace {
 
+using IconTest = GameFixture;
+
 // The icon the start-up gives the application, at every size the desktop draws it.
-TEST(IconTest, TheApplicationCarriesTheGamesIconAtTheDesktopsSizes)
+TEST_F(IconTest, TheApplicationCarriesTheGamesIconAtTheDesktopsSizes)
 {
     const QIcon icon = QApplication::windowIcon();
     ASSERT_FALSE(icon.isNull());
@@ -32,17 +31,11 @@ TEST(IconTest, TheApplicationCarriesTheGamesIconAtTheDesktopsSizes)
     }
 }
 
-TEST(IconTest, TheWindowAndBothMessageBoxesCarryTheGamesIcon)
+TEST_F(IconTest, TheWindowAndBothMessageBoxesCarryTheGamesIcon)
 {
-    MainWindow window;
-    FixedSeedRandom random{7};
-    ScriptedClock clock;
-    Game game{window, random, clock};
-    connectGame(window, game);
-
     const qint64 gameIcon = QApplication::windowIcon().cacheKey();
     std::vector<qint64> boxIcons;
-    DialogScript script({[&](QMessageBox& box) {
+    MessageAnswerer script({[&](QMessageBox& box) {
                              boxIcons.push_back(box.windowIcon().cacheKey());
                              clickButton(box, "OK");
                          },

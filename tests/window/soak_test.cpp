@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tests/window/dialog_script.h"
-#include "game/game.h"
-#include "window/game_connection.h"
-#include "window/main_window.h"
+#include "tests/support/message_answerer.h"
 #include "tests/game/scripted.h"
+#include "tests/support/window_game.h"
 
 #include <QApplication>
 #include <QTest>
@@ -44,25 +42,19 @@ TEST(WindowSoak, TenThousandTicksWithClicksLeaveTheHeapAsItWas)
     constexpr int soakTicks = 10000;
     constexpr int ticksPerRound = 100;
 
-    MainWindow window;
     FixedSeedRandom random(19);
     ScriptedClock clock;
-    Game game(window, random, clock);
-    connectGame(window, game);
-    {
-        DialogScript ok({[](QMessageBox& box) { clickButton(box, "OK"); }});
-        game.load();
-    }
+    WindowGame program(random, clock);
+    MainWindow& window = program.window;
+    Game& game = program.game;
+    ASSERT_TRUE(program.loadAnsweringOk());
     // The ticks and round ends come from the loop below, not from the timers.
-    const auto stopTimers = [&window] {
-        window.setTimerEnabled(Timer::Timer1, false);
-        window.setTimerEnabled(Timer::Timer2, false);
-    };
+    const auto stopTimers = [&program] { program.stopTimers(); };
     stopTimers();
     int unanswered = 0;
     const auto endRound = [&] {
         // Painted before it is answered, so that every question fills the same caches.
-        DialogScript yes({[](QMessageBox& box) {
+        MessageAnswerer yes({[](QMessageBox& box) {
             box.repaint();
             clickButton(box, "はい(&Y)");
         }});

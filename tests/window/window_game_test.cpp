@@ -2,39 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "window/caption_label.h"
-#include "tests/window/dialog_script.h"
-#include "game/game.h"
-#include "window/game_connection.h"
-#include "window/main_window.h"
+#include "tests/support/message_answerer.h"
+#include "tests/window/game_fixture.h"
 #include "window/message_box.h"
-#include "tests/game/scripted.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace rumitaku::testing {
 namespace {
 
-class WindowGameTest : public ::testing::Test {
+class WindowGameTest : public GameFixture {
 protected:
-    MainWindow window;
-    FixedSeedRandom random{7};
-    ScriptedClock clock;
-    Game game{window, random, clock};
-
-    WindowGameTest() { connectGame(window, game); }
-
     QString label(const char* name) { return window.findChild<CaptionLabel*>(QLatin1String(name))->text(); }
-
-    void loadAnsweringOk()
-    {
-        DialogScript script({[](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); }});
-        game.load();
-        ASSERT_FALSE(script.timedOut());
-    }
 
     int litCell() const
     {
@@ -45,10 +29,12 @@ protected:
     }
 };
 
+// The rules' start-up order is checked against the recording window; here the real box: its
+// icon, modality and button, over the board the window has drawn, with its real timers off.
 TEST_F(WindowGameTest, StartMessageGreetsThePlayerOverTheIdleBoardWithTheTimersOff)
 {
     bool checked = false;
-    DialogScript script({[&](QMessageBox& box) {
+    MessageAnswerer script({[&](QMessageBox& box) {
         EXPECT_EQ(box.text(), "ゲームを開始します！");
         EXPECT_EQ(box.windowTitle(), "ルミタク");
         EXPECT_EQ(box.icon(), QMessageBox::Question);
@@ -108,6 +94,7 @@ TEST_F(WindowGameTest, TheBoardIsDrawnBeforeTheStartMessageIsBuilt)
     EXPECT_TRUE(watch.paintedBeforeBox());
 }
 
+// The rules place the cells in twips; here they land on whole pixels, and Tab visits them in order.
 TEST_F(WindowGameTest, TheBoardIsAGridOfCellsThatTabVisitsInOrder)
 {
     loadAnsweringOk();
@@ -131,6 +118,7 @@ TEST_F(WindowGameTest, TheBoardIsAGridOfCellsThatTabVisitsInOrder)
     EXPECT_EQ(widget, window.co1(0));
 }
 
+// The tick itself is checked against the recording window; here the real cells and label show it.
 TEST_F(WindowGameTest, ATickLightsOneCellAndShowsTheTimeLeft)
 {
     clock.now = 200.0f;
@@ -146,6 +134,7 @@ TEST_F(WindowGameTest, ATickLightsOneCellAndShowsTheTimeLeft)
     EXPECT_EQ(label("Label2"), " 残り  36 秒 ");
 }
 
+// Scoring is checked against the recording window; here the mouse and the keys reach it.
 TEST_F(WindowGameTest, MouseAndKeyboardClicksOnALitCellScore)
 {
     loadAnsweringOk();
@@ -167,6 +156,8 @@ TEST_F(WindowGameTest, MouseAndKeyboardClicksOnALitCellScore)
     EXPECT_EQ(label("Label1"), "得点 =  10");
 }
 
+// Which button sets which interval is checked against the recording window; here a mouse click
+// on each real button reaches the real timer, which keeps running.
 TEST_F(WindowGameTest, SpeedButtonsSetTheTickInterval)
 {
     loadAnsweringOk();
@@ -200,7 +191,7 @@ TEST(QuestionBox, MustBeAnsweredYesOrNo)
     MessageBox question("ルミタク", "得点は37でした！　ゲームを続けますか？", MessageButtons::YesNo,
                         MessageIcon::None, nullptr);
     bool stillOpen = false;
-    DialogScript script({[&](QMessageBox& box) {
+    MessageAnswerer script({[&](QMessageBox& box) {
         EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
         EXPECT_EQ(box.windowTitle(), "ルミタク");
         ASSERT_EQ(box.buttons().size(), 2);
@@ -220,7 +211,7 @@ TEST(QuestionBox, MustBeAnsweredYesOrNo)
 TEST(QuestionBox, NoIsAnAnswerToo)
 {
     MessageBox question("ルミタク", "?", MessageButtons::YesNo, MessageIcon::None, nullptr);
-    DialogScript script({[](QMessageBox& box) { clickButton(box, "いいえ(&N)"); }});
+    MessageAnswerer script({[](QMessageBox& box) { clickButton(box, "いいえ(&N)"); }});
     EXPECT_EQ(question.ask(), MessageAnswer::No);
 }
 
@@ -232,7 +223,7 @@ TEST_F(WindowGameTest, AWholeGameFromTheStartMessageToNo)
     QString firstPrompt;
     QString secondPrompt;
     QString scoreAfterYes;
-    DialogScript script({[](QMessageBox& box) { clickButton(box, "OK"); },
+    MessageAnswerer script({[](QMessageBox& box) { clickButton(box, "OK"); },
                          [&](QMessageBox& box) {
                              firstPrompt = box.text();
                              clickButton(box, "はい(&Y)");
@@ -241,8 +232,7 @@ TEST_F(WindowGameTest, AWholeGameFromTheStartMessageToNo)
                              scoreAfterYes = label("Label1");
                              secondPrompt = box.text();
                              clickButton(box, "いいえ(&N)");
-                         }},
-                        20000);
+                         }});
     QString scoreAfterClick;
     int score = 0;
     QObject context;

@@ -1,0 +1,12 @@
+# SPDX-FileCopyrightText: 2026 The rumitaku developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Where the game's controls stand in its window, in pixels at 96 DPI (15 twips to the pixel),
+# for the scripts that click them or read them off a screenshot. Sourced, not run.
+# shellcheck shell=bash disable=SC2034  # the variables are for the scripts that source this
+
+# Cells are 33 pixels square and stand 41 apart from (8, 8), numbered down the columns.
+cell_x() { echo $((8 + 41 * ($1 / 12) + 16)); }  # a cell's centre
+cell_y() { echo $((8 + 41 * ($1 % 12) + 16)); }
+score_area=(546 98 117 37)                       # inside Label1's border
+fast_x=536 fast_y=424                            # 早い's centre
+slow_x=664 slow_y=424                            # 遅い's centre
