@@ -71,5 +71,12 @@ inline constexpr auto noJapaneseFont =
 inline constexpr auto noDisplay =
     "rumitaku: ディスプレイに接続できません"
     " (cannot connect to a display: start it from a desktop session or set DISPLAY)"sv;
+inline constexpr auto tooFewDescriptors =
+    "rumitaku: ファイル記述子が足りません。ulimit -n で上限を上げてください"
+    " (too few file descriptors left: raise the limit with ulimit -n)"sv;
+
+// The system's reason and a closing parenthesis follow each of these.
+inline constexpr auto cannotCreateTimer = "rumitaku: タイマーを作れません (cannot create a timer: "sv;
+inline constexpr auto cannotStartTimer = "rumitaku: タイマーを動かせません (cannot start a timer: "sv;
 
 }  // namespace rumitaku::texts

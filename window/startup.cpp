@@ -13,6 +13,7 @@
 #include "window/frame_accessible.h"
 #include "window/frame_box.h"
 #include "window/qt_text.h"
+#include "window/startup_failure.h"
 #include "game/texts.h"
 
 #include <QAccessible>
@@ -30,13 +31,6 @@ namespace rumitaku {
 namespace {
 
 QtMessageHandler qtHandler = nullptr;
-
-void printLine(std::string_view line)
-{
-    std::fwrite(line.data(), 1, line.size(), stderr);
-    std::fputc('\n', stderr);
-    std::fflush(stderr);
-}
 
 void handleStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
@@ -76,6 +70,7 @@ QStringList argumentList(int argc, char** argv)
 // and exits with status 1 instead.
 void exitClearlyWithoutDisplay()
 {
+    exitWithoutFreeDescriptors();
     qtHandler = qInstallMessageHandler(handleStartupMessage);
 }
 

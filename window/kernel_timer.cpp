@@ -1,14 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/precise_timer.h"
+#include "window/kernel_timer.h"
+
+#include "window/startup_failure.h"
+#include "game/texts.h"
 
 #include <sys/timerfd.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdint>
-#include <system_error>
 
 namespace rumitaku {
 
@@ -17,7 +19,7 @@ int createTimerFd()
 {
     const int fd = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
     if (fd < 0)
-        throw std::system_error(errno, std::generic_category(), "timerfd_create");
+        exitForMissingResource(texts::cannotCreateTimer, errno);
     return fd;
 }
 
@@ -27,35 +29,35 @@ timespec toTimespec(int milliseconds)
 }
 }  // namespace
 
-PreciseTimer::PreciseTimer(int milliseconds, QObject* parent)
+KernelTimer::KernelTimer(int milliseconds, QObject* parent)
     : QObject(parent),
       fd_(createTimerFd()),
       notifier_(fd_, QSocketNotifier::Read),
       interval_(milliseconds)
 {
-    connect(&notifier_, &QSocketNotifier::activated, this, &PreciseTimer::expire);
+    connect(&notifier_, &QSocketNotifier::activated, this, &KernelTimer::expire);
 }
 
-PreciseTimer::~PreciseTimer()
+KernelTimer::~KernelTimer()
 {
     notifier_.setEnabled(false);
     ::close(fd_);
 }
 
-void PreciseTimer::setInterval(int milliseconds)
+void KernelTimer::setInterval(int milliseconds)
 {
     interval_ = milliseconds;
     if (active_)
         start();
 }
 
-void PreciseTimer::start()
+void KernelTimer::start()
 {
     arm(interval_);
     active_ = true;
 }
 
-void PreciseTimer::stop()
+void KernelTimer::stop()
 {
     arm(0);
     active_ = false;
@@ -63,16 +65,17 @@ void PreciseTimer::stop()
 
 // Setting the time also clears the count of expirations not yet read, so a
 // stopped or restarted timer has no old tick left to deliver.
-void PreciseTimer::arm(int milliseconds)
+void KernelTimer::arm(int milliseconds)
 {
     const timespec period = toTimespec(milliseconds);
     const itimerspec spec{period, period};
-    timerfd_settime(fd_, 0, &spec, nullptr);
+    if (timerfd_settime(fd_, 0, &spec, nullptr) != 0)
+        exitForMissingResource(texts::cannotStartTimer, errno);
 }
 
 // However many intervals passed while the program was busy, one tick is
 // delivered, as Qt's timers do; the next stays on the original schedule.
-void PreciseTimer::expire()
+void KernelTimer::expire()
 {
     std::uint64_t expirations = 0;
     if (::read(fd_, &expirations, sizeof expirations) != sizeof expirations)

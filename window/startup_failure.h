@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The rumitaku developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <string_view>
+
+namespace rumitaku {
+
+// Says in one line on standard error what the program could not get from the
+// system, with the system's reason, e.g. "...: too many open files)", and ends
+// it with status 1. `lineBeforeReason` is a text that ends where the reason goes.
+[[noreturn]] void exitForMissingResource(std::string_view lineBeforeReason, int error);
+
+// Says so in one line and ends the program with status 1 when fewer file
+// descriptors are left than the program takes at most (its display connection,
+// the event loop's wake-ups, its timers, the session bus, font and plugin files):
+// Qt and the font library would otherwise fail in ways that abort or hide.
+// Call first thing.
+void exitWithoutFreeDescriptors();
+
+// Writes one line to standard error at once.
+void printLine(std::string_view line);
+
+}  // namespace rumitaku
