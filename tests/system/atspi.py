@@ -1,0 +1,89 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The rumitaku developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Reads and presses the controls of the programs on a session's accessibility bus, as a
+screen reader does: for tests on displays that take no input from outside (a headless
+Wayland compositor). Every wait is bounded.
+
+  atspi.py SESSION_BUS press NAME_REGEX    presses the first push button whose name matches
+  atspi.py SESSION_BUS text TEXT_REGEX     waits for a label whose name or text matches; prints it
+  atspi.py SESSION_BUS window TITLE_REGEX  waits for a window whose title matches
+
+SESSION_BUS is the address of the session bus whose accessibility bus the programs use.
+Exits 1 when nothing matches within WAIT seconds (default 20)."""
+
+import os
+import re
+import sys
+import time
+
+import dbus
+
+ROOT = "/org/a11y/atspi/accessible/root"
+ACCESSIBLE = "org.a11y.atspi.Accessible"
+
+
+def accessibility_bus(session_address):
+    session = dbus.bus.BusConnection(session_address)
+    launcher = session.get_object("org.a11y.Bus", "/org/a11y/bus")
+    return dbus.bus.BusConnection(dbus.Interface(launcher, "org.a11y.Bus").GetAddress())
+
+
+def nodes(bus):
+    """Every accessible of every application the registry knows: (object, role, name)."""
+    registry = bus.get_object("org.a11y.atspi.Registry", ROOT)
+    pending = list(dbus.Interface(registry, ACCESSIBLE).GetChildren())
+    while pending:
+        name, path = pending.pop()
+        node = bus.get_object(name, path, introspect=False)
+        accessible = dbus.Interface(node, ACCESSIBLE)
+        try:
+            role = accessible.GetRoleName()
+            label = node.Get(ACCESSIBLE, "Name", dbus_interface=dbus.PROPERTIES_IFACE)
+            pending.extend(accessible.GetChildren())
+        except dbus.DBusException:
+            continue  # gone while we looked: a closed message box
+        yield node, str(role), str(label)
+
+
+def text_of(node):
+    try:
+        return str(dbus.Interface(node, "org.a11y.atspi.Text").GetText(0, -1))
+    except dbus.DBusException:
+        return ""  # a label whose name is its text
+
+
+def find(bus, command, pattern):
+    for node, role, name in nodes(bus):
+        if command == "press" and role == "push button" and pattern.search(name):
+            dbus.Interface(node, "org.a11y.atspi.Action").DoAction(0)
+            return name
+        if command == "text" and role == "label":
+            for text in (name, text_of(node)):
+                if pattern.search(text):
+                    return text
+        if command == "window" and role in ("filler", "frame", "window", "dialog", "alert message") and pattern.fullmatch(name):
+            return name
+    return None
+
+
+def main():
+    session_address, command, pattern = sys.argv[1], sys.argv[2], re.compile(sys.argv[3])
+    deadline = time.monotonic() + float(os.environ.get("WAIT", "20"))
+    bus = None
+    while time.monotonic() < deadline:
+        try:
+            bus = bus or accessibility_bus(session_address)
+            found = find(bus, command, pattern)
+        except dbus.DBusException:
+            found = None  # the bus or the game not there yet
+        if found is not None:
+            print(found)
+            return 0
+        time.sleep(0.2)
+    print(f"atspi.py: no {command} matching {sys.argv[3]!r}", file=sys.stderr)
+    return 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
