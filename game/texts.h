@@ -71,6 +71,18 @@ inline constexpr auto noJapaneseFont =
 inline constexpr auto noDisplay =
     "rumitaku: ディスプレイに接続できません"
     " (cannot connect to a display: start it from a desktop session or set DISPLAY)"sv;
+inline constexpr auto noWaylandCompositor =
+    "rumitaku: Wayland のコンポジタに接続できません"
+    " (cannot connect to a Wayland compositor: set WAYLAND_DISPLAY, or try QT_QPA_PLATFORM=xcb)"sv;
+// %1 is the name of the platform plugin asked for.
+inline constexpr auto noPlatformPlugin =
+    "rumitaku: 表示プラグイン %1 がありません"
+    " (no Qt platform plugin \"%1\": try QT_QPA_PLATFORM=xcb or QT_QPA_PLATFORM=wayland)"sv;
+inline constexpr auto unusablePlatformPlugin =
+    "rumitaku: 表示プラグイン %1 ではウィンドウを出せません"
+    " (the Qt platform plugin \"%1\" cannot show a window here: try QT_QPA_PLATFORM=xcb or QT_QPA_PLATFORM=wayland)"sv;
+inline constexpr auto lostDisplay =
+    "rumitaku: ディスプレイとの接続が切れました (lost the connection to the display)"sv;
 inline constexpr auto tooFewDescriptors =
     "rumitaku: ファイル記述子が足りません。ulimit -n で上限を上げてください"
     " (too few file descriptors left: raise the limit with ulimit -n)"sv;

@@ -9,6 +9,7 @@
 #include "window/cell_accessible.h"
 #include "window/cell_button.h"
 #include "window/command_line.h"
+#include "window/desktop_session.h"
 #include "window/fonts.h"
 #include "window/frame_accessible.h"
 #include "window/frame_box.h"
@@ -30,25 +31,6 @@ namespace rumitaku {
 
 namespace {
 
-QtMessageHandler qtHandler = nullptr;
-
-void handleStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    // The platform plugin's own complaints come before its fatal message, which
-    // is said below in the program's words instead.
-    const bool platformComplaint = type != QtFatalMsg && context.category
-                                   && std::strncmp(context.category, "qt.qpa.", 7) == 0
-                                   && (message.contains(QLatin1String("connect to display"))
-                                       || message.contains(QLatin1String("platform plugin")));
-    if (platformComplaint)
-        return;
-    if (type == QtFatalMsg && message.contains(QLatin1String("platform plugin"))) {
-        printLine(texts::noDisplay);
-        std::_Exit(1);
-    }
-    qtHandler(type, context, message);
-}
-
 // The names the desktop finds the program's menu entry and icon by, and the version
 // --version prints. They need no application yet.
 void nameProgram()
@@ -66,12 +48,14 @@ QStringList argumentList(int argc, char** argv)
     return arguments;
 }
 
-// Without a display Qt aborts the program (and dumps core): it says so in one line
-// and exits with status 1 instead.
+// Without a display, or free file descriptors, or a platform plugin that can show a
+// window, Qt aborts the program (and dumps core): it says so in one line and exits with
+// status 1 instead, as it does when the display goes away later (see startup_failure.h).
 void exitClearlyWithoutDisplay()
 {
     exitWithoutFreeDescriptors();
-    qtHandler = qInstallMessageHandler(handleStartupMessage);
+    joinDesktopSession();
+    holdStartupMessages();
 }
 
 // Each wake-up costs less through Qt's own event dispatcher than through GLib's.
@@ -132,6 +116,7 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, Arguments
     preferPromptTicksAndRepaints();
 
     auto app = std::make_unique<QApplication>(argc, argv);
+    releaseStartupMessages();
 
     letScreenReadersIn();
     useJapaneseFont();

@@ -3,7 +3,14 @@
 
 #include "window/startup_failure.h"
 
+#include "window/qt_text.h"
 #include "game/texts.h"
+
+#include <QGuiApplication>
+#include <QLatin1String>
+#include <QScreen>
+#include <QString>
+#include <QtGlobal>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -17,6 +24,98 @@
 #include <vector>
 
 namespace rumitaku {
+
+namespace {
+
+struct HeldMessage {
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+
+// What Qt's message handler, a plain function, needs to know.
+struct StartupMessages {
+    QtMessageHandler next = nullptr;
+    bool holding = false;
+    bool pluginMissing = false;
+    std::vector<HeldMessage> held;
+};
+
+StartupMessages& startupMessages()
+{
+    static StartupMessages messages;
+    return messages;
+}
+
+// The plugin Qt tried last: the last one asked for, else its own choice for the session.
+QString platformAskedFor()
+{
+    const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (!asked.isEmpty())
+        return asked.split(QLatin1Char(';')).last();
+    return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ? QStringLiteral("wayland")
+                                                                                 : QStringLiteral("xcb");
+}
+
+[[noreturn]] void exitForPlatform()
+{
+    const QString platform = platformAskedFor();
+    if (startupMessages().pluginMissing)
+        printLine(qText(texts::noPlatformPlugin).arg(platform).toStdString());
+    else if (platform == QLatin1String("xcb"))
+        printLine(texts::noDisplay);
+    else if (platform == QLatin1String("wayland"))
+        printLine(texts::noWaylandCompositor);
+    else
+        printLine(qText(texts::unusablePlatformPlugin).arg(platform).toStdString());
+    std::_Exit(1);
+}
+
+void handleMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    StartupMessages& messages = startupMessages();
+    if (messages.holding) {
+        if (type == QtFatalMsg)
+            exitForPlatform();
+        if (text.contains(QLatin1String("Could not find the Qt platform plugin")))
+            messages.pluginMissing = true;
+        messages.held.push_back({type, context.category ? context.category : "default", text});
+        return;
+    }
+    // Qt's words before it ends the program itself (X11's "connection broke", Wayland's).
+    if (text.contains(QLatin1String("connection broke"))) {
+        printLine(texts::lostDisplay);
+        std::_Exit(1);
+    }
+    messages.next(type, context, text);
+}
+
+}  // namespace
+
+void holdStartupMessages()
+{
+    StartupMessages& messages = startupMessages();
+    messages.holding = true;
+    messages.next = qInstallMessageHandler(handleMessage);
+}
+
+void releaseStartupMessages()
+{
+    StartupMessages& messages = startupMessages();
+    messages.holding = false;
+    if (QGuiApplication::primaryScreen() == nullptr)
+        exitForPlatform();
+    // When Qt fell back to another plugin, what the first one said is of no use.
+    const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
+    const bool fellBack = !asked.isEmpty() && asked.split(QLatin1Char(';')).first() != QGuiApplication::platformName();
+    for (const HeldMessage& message : messages.held) {
+        if (fellBack || message.category.rfind("qt.qpa.", 0) == 0)
+            continue;
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
+        messages.next(message.type, context, message.text);
+    }
+    messages.held.clear();
+}
 
 void printLine(std::string_view line)
 {

@@ -19,6 +19,20 @@ namespace rumitaku {
 // Call first thing.
 void exitWithoutFreeDescriptors();
 
+// Qt aborts the program (and dumps core) when its platform plugin is missing or
+// cannot reach a display, and ends it with a message of its own when the display
+// goes away. Call before the application is made: the platform's messages are
+// held until releaseStartupMessages(), and any failure of the platform, at
+// start-up or later, is said in one line of the program's own and ends it with
+// status 1.
+void holdStartupMessages();
+
+// Call once the application is made: says so and ends the program when the
+// platform plugin has no screen to show a window on; otherwise passes on the
+// messages held since holdStartupMessages(), but for the platform's complaints
+// about a plugin it passed over.
+void releaseStartupMessages();
+
 // Writes one line to standard error at once.
 void printLine(std::string_view line);
 

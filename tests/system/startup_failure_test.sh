@@ -1,37 +1,73 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The rumitaku developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The game started where something it needs is missing: each case says so in exactly one
-# line on standard error, matching the case's pattern, and ends with the case's status,
-# never an abort. The cases start from no display at all; each adds its own environment,
-# and may run the game under a command (a lower limit of open files, say).
+# The game started where something it needs is missing, or losing its display while it
+# runs: each case says so in exactly one line on standard error, matching the case's
+# pattern, and ends with the case's status, never an abort. The cases of the table start
+# from no display at all; each adds its own environment, and may run the game under a
+# command (a lower limit of open files, say).
 #   startup_failure_test.sh GAME
 set -u
+. "$(dirname "$0")/need.sh"
 game=$(realpath "$1")
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+xvfb_pid=
+trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
 mkdir -m 700 "$work/runtime"
 
 # status | pattern of the one line | environment and command before the game
 cases=$(cat <<'END'
-1 | rumitaku: .*\(cannot connect to a display: .*DISPLAY\)$                 |
-1 | rumitaku: .*\(too few file descriptors left: raise the limit with ulimit -n\)$ | DISPLAY=:0 prlimit --nofile=16
+1 | ^rumitaku: .*\(cannot connect to a display: .*DISPLAY\)$ |
+1 | ^rumitaku: .*\(cannot connect to a display: .*DISPLAY\)$ | QT_QPA_PLATFORM=xcb
+1 | ^rumitaku: .*\(cannot connect to a display: .*DISPLAY\)$ | XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=nowhere
+1 | ^rumitaku: .*\(cannot connect to a Wayland compositor: set WAYLAND_DISPLAY, or try QT_QPA_PLATFORM=xcb\)$ | QT_QPA_PLATFORM=wayland
+1 | ^rumitaku: .*\(cannot connect to a Wayland compositor: .*\)$ | QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=nowhere
+1 | ^rumitaku: .* linuxfb .*\(the Qt platform plugin "linuxfb" cannot show a window here: try QT_QPA_PLATFORM=xcb or QT_QPA_PLATFORM=wayland\)$ | QT_QPA_PLATFORM=linuxfb
+1 | ^rumitaku: .* eglfs .*\(the Qt platform plugin "eglfs" cannot show a window here: .*\)$ | QT_QPA_PLATFORM=eglfs
+1 | ^rumitaku: .* nosuch .*\(no Qt platform plugin "nosuch": try QT_QPA_PLATFORM=xcb or QT_QPA_PLATFORM=wayland\)$ | QT_QPA_PLATFORM=nosuch
+1 | ^rumitaku: .*\(too few file descriptors left: raise the limit with ulimit -n\)$ | DISPLAY=:0 prlimit --nofile=16
 END
 )
 
 failures=0
-while IFS='|' read -r status pattern setup; do
-    status=$(echo $status) pattern=$(echo "$pattern" | sed 's/^ *//; s/ *$//')
-    err=$(cd "$work" && eval env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
-        XDG_RUNTIME_DIR="$work/runtime" "$setup" '"$game"' 2>&1 >/dev/null </dev/null)
-    got=$?
-    lines=$(printf '%s\n' "$err" | grep -c .)
-    if [ "$got" -ne "$status" ] || [ "$lines" -ne 1 ] || ! printf '%s\n' "$err" | grep -Eq "$pattern"; then
-        echo "FAIL:${setup:- no display}: status $got (wanted $status), $lines lines:"
-        printf '%s\n' "$err"
+# check NAME WANTED_STATUS PATTERN STATUS OUTPUT
+check() {
+    local lines
+    lines=$(printf '%s\n' "$5" | grep -c .)
+    if [ "$4" -ne "$2" ] || [ "$lines" -ne 1 ] || ! printf '%s\n' "$5" | grep -Eq "$3"; then
+        echo "FAIL: $1: status $4 (wanted $2), $lines lines:"
+        printf '%s\n' "$5"
         failures=$((failures + 1))
     else
-        echo "ok:${setup:- no display}: $err"
+        echo "ok: $1: $5"
     fi
+}
+
+while IFS='|' read -r status pattern setup; do
+    status=$(echo $status) pattern=$(echo "$pattern" | sed 's/^ *//; s/ *$//')
+    err=$(cd "$work" && eval env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
+        DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent XDG_RUNTIME_DIR="$work/runtime" \
+        "$setup" '"$game"' 2>&1 >/dev/null </dev/null)
+    check "${setup:-no display}" "$status" "$pattern" $? "$err"
 done <<<"$cases"
+
+# The display goes away while the game waits at its start message.
+need Xvfb xvfb
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for tries in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+env -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb \
+    DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent XDG_RUNTIME_DIR="$work/runtime" \
+    "$game" 2>"$work/lost.err" >/dev/null </dev/null &
+game_pid=$!
+sleep 2
+kill "$xvfb_pid"
+wait "$xvfb_pid" 2>/dev/null
+xvfb_pid=
+wait "$game_pid"
+check "the X server gone while playing" 1 '^rumitaku: .*\(lost the connection to the display\)$' $? "$(cat "$work/lost.err")"
+
 [ "$failures" -eq 0 ]

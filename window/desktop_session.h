@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The rumitaku developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+namespace rumitaku {
+
+// Settles how the program meets the desktop session, before the application is
+// made. In a Wayland session the program runs on Wayland, and on X11 when Qt's
+// Wayland plugin is missing or no compositor answers. A choice the user made in
+// the environment stands.
+void joinDesktopSession();
+
+}  // namespace rumitaku
