@@ -4,7 +4,11 @@
 #include "window/desktop_session.h"
 
 #include <QByteArray>
+#include <QFileInfo>
+#include <QString>
 #include <QtGlobal>
+
+#include <unistd.h>
 
 namespace rumitaku {
 
@@ -23,11 +27,41 @@ void preferWaylandOverX11()
         qputenv("QT_QPA_PLATFORM", "wayland;xcb");
 }
 
+// The session's runtime directory where the login made one but did not say so;
+// without any, Qt would make one of its own in /tmp (and warn).
+void findRuntimeDirectory()
+{
+    if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
+        return;
+    const QString ours = QStringLiteral("/run/user/%1").arg(::geteuid());
+    const QFileInfo directory(ours);
+    const auto privateToUs = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser
+                             | QFile::WriteUser | QFile::ExeUser;
+    if (directory.isDir() && directory.ownerId() == ::geteuid() && directory.permissions() == privateToUs)
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(ours));
+}
+
+// With no session bus address libdbus takes the bus in the runtime directory, and
+// without one there it has dbus-launch start a bus for the game that outlives it
+// (and leaves files in the home directory). An address of a kind libdbus does not
+// know, "disabled:", makes it fail at once, and Qt's accessibility then stays quiet.
+void startNoSessionBus()
+{
+    if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
+        return;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime + QStringLiteral("/bus")).exists())
+        return;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+}
+
 }  // namespace
 
 void joinDesktopSession()
 {
     preferWaylandOverX11();
+    findRuntimeDirectory();
+    startNoSessionBus();
 }
 
 }  // namespace rumitaku

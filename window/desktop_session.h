@@ -8,7 +8,8 @@ namespace rumitaku {
 // Settles how the program meets the desktop session, before the application is
 // made. In a Wayland session the program runs on Wayland, and on X11 when Qt's
 // Wayland plugin is missing or no compositor answers. A choice the user made in
-// the environment stands.
+// the environment stands. Where no session bus runs, none is started for the
+// program; the session's runtime directory is found where the login left it out.
 void joinDesktopSession();
 
 }  // namespace rumitaku
