@@ -7,7 +7,7 @@
 # font library's cache, having used no socket but local ones (the display, the session bus),
 # and having left no process behind. Played in four kinds of session: a desktop's (a session
 # bus and a runtime directory), one with no session bus address (where dbus-launch would start
-# a bus), one with no runtime directory, and one with a home never used before.
+# a bus), one with no runtime directory in the environment, and one with a home never used before.
 #   strace_test.sh GAME
 # Helpers and their environment (E2E_DISPLAY, E2E_CLOSE_WINDOW) as in x_session.sh; skips (status 77)
 # without the tools, or fails in CI.
