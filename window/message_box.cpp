@@ -3,6 +3,7 @@
 
 #include "window/message_box.h"
 
+#include "window/answer_guard.h"
 #include "window/qt_text.h"
 #include "game/texts.h"
 
@@ -29,6 +30,9 @@ MessageBox::MessageBox(const QString& title, const QString& prompt, MessageButto
         setDefaultButton(QMessageBox::Yes);
         setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
                        & ~Qt::WindowCloseButtonHint);
+        // It comes up while the player clicks the board; the start message is
+        // awaited, and answering it early only starts the round the player asked for.
+        guard_ = new AnswerGuard(this);
     } else {
         setStandardButtons(QMessageBox::Ok);
         button(QMessageBox::Ok)->setText(qText(texts::okButton));
@@ -43,6 +47,11 @@ MessageAnswer MessageBox::ask()
     if (!mustAnswer())
         return MessageAnswer::Ok;
     return clickedButton() == button(QMessageBox::Yes) ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+bool MessageBox::takesAnswers() const
+{
+    return !guard_ || guard_->takesAnswers();
 }
 
 void MessageBox::keyPressEvent(QKeyEvent* event)

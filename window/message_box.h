@@ -9,8 +9,11 @@
 
 namespace rumitaku {
 
+class AnswerGuard;
+
 // The program's message boxes: modal, with Japanese button texts. A Yes/No
-// question must be answered: Escape and the window's close button do nothing.
+// question must be answered: Escape and the window's close button do nothing,
+// and input meant for the board does not answer it (see AnswerGuard).
 class MessageBox : public QMessageBox {
     Q_OBJECT
 
@@ -19,6 +22,8 @@ public:
                MessageIcon icon, QWidget* parent);
 
     MessageAnswer ask();
+    // Whether input now answers the box: always, but for a question just come up.
+    bool takesAnswers() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -28,6 +33,7 @@ private:
     bool mustAnswer() const { return buttons_ == MessageButtons::YesNo; }
 
     MessageButtons buttons_;
+    AnswerGuard* guard_ = nullptr;
 };
 
 }  // namespace rumitaku

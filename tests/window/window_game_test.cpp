@@ -198,6 +198,8 @@ TEST(QuestionBox, MustBeAnsweredYesOrNo)
         EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "はい(&Y)");
         EXPECT_EQ(box.button(QMessageBox::No)->text(), "いいえ(&N)");
         EXPECT_EQ(static_cast<QAbstractButton*>(box.defaultButton()), box.button(QMessageBox::Yes));
+        // Past the moment after it appears, when it takes answers.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return question.takesAnswers(); }));
         QTest::keyClick(&box, Qt::Key_Escape);
         box.close();
         stillOpen = box.isVisible();

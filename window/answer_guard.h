@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 The rumitaku developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+
+class QKeyEvent;
+class QMouseEvent;
+class QWidget;
+
+namespace rumitaku {
+
+// Keeps a question from being answered by input meant for what stood beneath it.
+// The question comes up while the player is busy clicking cells: a click on its
+// way, a key held down or auto-repeating, a mouse button already down must not
+// answer it. So the question takes no key or mouse press in the first moment
+// after it appears, nor any key or button that went down before, until that key
+// or button has been let go and pressed afresh. A button's click() called by the
+// program is not input and is left alone.
+class AnswerGuard : public QObject {
+    Q_OBJECT
+
+public:
+    // A stimulus that comes unexpected takes 200 to 250 ms to be seen and reacted
+    // to, and the hand's movement some 100 ms more: a press within 400 ms of the
+    // question's appearance was meant for the board. A player who reads the
+    // question needs longer than that before answering it.
+    static constexpr int blindMs = 400;
+
+    // Watches the input that reaches `box` and its children, from now on.
+    explicit AnswerGuard(QWidget* box);
+    ~AnswerGuard() override;
+
+    // Whether the moment after the box appeared has passed.
+    bool takesAnswers() const;
+
+    // The steady clock it reads, in milliseconds; tests set their own.
+    using Clock = std::function<qint64()>;
+    void setClock(Clock clock) { clock_ = std::move(clock); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool admitsPress(const QKeyEvent* event);
+    bool admitsRelease(const QKeyEvent* event);
+    bool admitsMouse(const QMouseEvent* event);
+    bool decideKey(const QKeyEvent* event);
+    void watchKeyElsewhere(const QKeyEvent* event);
+    void appear();
+
+    QWidget* box_;
+    Clock clock_;
+    std::optional<qint64> shownAt_;
+    // Keys whose press the box took; keys that went down before it would take
+    // them, each with the time of its latest release (none while still down).
+    std::set<int> keysDown_;
+    std::map<int, std::optional<unsigned long>> heldKeys_;
+    Qt::MouseButtons heldButtons_;
+    // A key press is seen first by the shortcuts, then as itself: both take the
+    // first decision.
+    int pendingKey_ = 0;
+    bool pendingAdmitted_ = false;
+    // An event the box's child let pass goes on to its parents: once decided is enough.
+    const QEvent* passed_ = nullptr;
+    const QObject* passedAt_ = nullptr;
+};
+
+}  // namespace rumitaku
