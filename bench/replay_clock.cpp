@@ -12,7 +12,7 @@ constexpr float tickSeconds = Game::fastInterval / 1000.0f;
 constexpr int ticksPerRound = static_cast<int>(Game::roundSeconds / tickSeconds);
 }  // namespace
 
-// Far from midnight, so that a replayed round never spans it.
+// Some hours into the program, where single precision is as coarse as in long play.
 ReplayClock::ReplayClock() : start_(12 * 3600.0f) {}
 
 void ReplayClock::nextTick()
@@ -20,9 +20,9 @@ void ReplayClock::nextTick()
     tick_ = tick_ % ticksPerRound + 1;
 }
 
-float ReplayClock::secondsSinceMidnight()
+float ReplayClock::steadySeconds()
 {
-    real_.secondsSinceMidnight();
+    real_.steadySeconds();
     return start_ + static_cast<float>(tick_) * tickSeconds;
 }
 

@@ -7,7 +7,7 @@
 
 namespace rumitaku::bench {
 
-// The times of day a round at 650 ms shows, tick after tick, round after
+// The clock readings a round at 650 ms shows, tick after tick, round after
 // round, however fast the ticks are driven; so that the time display changes
 // as often as in play. It still reads the real clock each time, for its cost.
 class ReplayClock : public Clock {
@@ -15,7 +15,7 @@ public:
     ReplayClock();
 
     void nextTick();  // the time moves on to the next tick of the round
-    float secondsSinceMidnight() override;
+    float steadySeconds() override;
 
 private:
     QtClock real_;

@@ -8,8 +8,10 @@ namespace rumitaku {
 // The rules only borrow a clock: nobody deletes one through this interface.
 class Clock {
 public:
-    // Local time of day in seconds; starts again from 0 at midnight.
-    virtual float secondsSinceMidnight() = 0;
+    // Seconds from a fixed moment, such as the program's start. A steady clock: it
+    // moves on at the pace of real time, whatever is done to the time of day
+    // (set back or forward, summer time, midnight).
+    virtual float steadySeconds() = 0;
 
 protected:
     ~Clock() = default;

@@ -12,10 +12,6 @@
 
 namespace rumitaku {
 
-namespace {
-constexpr float secondsPerDay = 86400.0f;
-}
-
 Game::Game(Form& form, RandomSource& random, Clock& clock)
     : form_(form), random_(random), clock_(clock)
 {
@@ -42,7 +38,7 @@ void Game::load()
                       texts::messageTitle);
     form_.setTimerEnabled(Timer::Timer1, true);
     form_.setTimerEnabled(Timer::Timer2, true);
-    roundStart_ = clock_.secondsSinceMidnight();
+    roundStart_ = clock_.steadySeconds();
 }
 
 void Game::timer1Timer()
@@ -82,7 +78,7 @@ void Game::timer2Timer()
         showScore();
         form_.setTimerEnabled(Timer::Timer1, true);
         form_.setTimerEnabled(Timer::Timer2, true);
-        roundStart_ = clock_.secondsSinceMidnight();
+        roundStart_ = clock_.steadySeconds();
     } else {
         form_.unloadWindow();
         form_.endProgram();
@@ -148,10 +144,9 @@ bool Game::changeScore(ScoreEffect effect)
 
 void Game::showRemainingTime()
 {
-    float elapsed = clock_.secondsSinceMidnight() - roundStart_;
-    // The clock starts again at midnight: a round that spans it is still under way.
-    if (elapsed < 0.0f)
-        elapsed += secondsPerDay;
+    // Read from a steady clock, so that a round spanning midnight, summer time or
+    // a change of the time of day counts on as the round does.
+    const float elapsed = clock_.steadySeconds() - roundStart_;
     const float remaining = std::floor(roundSeconds - elapsed);
     text_.assign(texts::remainingPrefix);
     appendDisplayForm(text_, static_cast<long>(remaining));

@@ -3,13 +3,16 @@
 
 #include "window/qt_clock.h"
 
-#include <QTime>
-
 namespace rumitaku {
 
-float QtClock::secondsSinceMidnight()
+QtClock::QtClock()
 {
-    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+    elapsed_.start();
+}
+
+float QtClock::steadySeconds()
+{
+    return static_cast<float>(elapsed_.elapsed()) / 1000.0f;
 }
 
 }  // namespace rumitaku

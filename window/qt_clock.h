@@ -5,12 +5,20 @@
 
 #include "game/clock.h"
 
+#include <QElapsedTimer>
+
 namespace rumitaku {
 
-// The local time of day, to the millisecond.
+// Seconds since the clock was made, to the millisecond, from the system's
+// monotonic clock. Counted from the program's start rather than the machine's,
+// so that single precision keeps the milliseconds for days.
 class QtClock : public Clock {
 public:
-    float secondsSinceMidnight() override;
+    QtClock();
+    float steadySeconds() override;
+
+private:
+    QElapsedTimer elapsed_;
 };
 
 }  // namespace rumitaku

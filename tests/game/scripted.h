@@ -38,9 +38,10 @@ public:
     void seedFromClock() override {}
 };
 
+// Reads `now`, in seconds; tests move it as time would pass.
 class ScriptedClock : public Clock {
 public:
-    float secondsSinceMidnight() override { return now; }
+    float steadySeconds() override { return now; }
     float now = 0.0f;
 };
 
