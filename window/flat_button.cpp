@@ -96,14 +96,64 @@ void FlatButton::paintEvent(QPaintEvent*)
         fillDottedOutline(painter, face.adjusted(3, 3, -3, -3), Qt::black);
 }
 
-// Enter and Return click the focused button, as Space does.
+namespace {
+bool clicksOnKey(int key)
+{
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+}  // namespace
+
+// Enter and Return click the focused button when pressed, Space when let go. A key
+// held down clicks once: its repeats do not click again.
 void FlatButton::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
-        click();
+    if (!clicksOnKey(event->key())) {
+        QAbstractButton::keyPressEvent(event);
         return;
     }
-    QAbstractButton::keyPressEvent(event);
+    event->accept();
+    if (!pressedAfresh(*event))
+        return;
+    if (event->key() == Qt::Key_Space)
+        QAbstractButton::keyPressEvent(event);  // down now, clicked when let go
+    else
+        click();
+}
+
+void FlatButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!clicksOnKey(event->key())) {
+        QAbstractButton::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat() || keysDown_.erase(event->key()) == 0)
+        return;
+    keysReleasedAt_[event->key()] = event->timestamp();
+    if (event->key() == Qt::Key_Space)
+        QAbstractButton::keyReleaseEvent(event);
+}
+
+// A repeat comes flagged, or as a press while the key is down, or, from an X server
+// whose repeats Qt does not recognise, as a release and a press at the very same
+// time. Space then clicks at the first repeat's release, and not again. Events made
+// within the program carry no time and are never taken for a repeat.
+bool FlatButton::pressedAfresh(const QKeyEvent& event)
+{
+    if (event.isAutoRepeat())
+        return false;
+    const int key = event.key();
+    const auto released = keysReleasedAt_.find(key);
+    const bool repeated = event.timestamp() != 0 && released != keysReleasedAt_.end()
+                          && released->second == event.timestamp();
+    return keysDown_.insert(key).second && !repeated;
+}
+
+// The key's release goes elsewhere once the focus has.
+void FlatButton::focusOutEvent(QFocusEvent* event)
+{
+    keysDown_.clear();
+    QAbstractButton::focusOutEvent(event);
 }
 
 }  // namespace rumitaku

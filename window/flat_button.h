@@ -6,6 +6,9 @@
 #include <QAbstractButton>
 #include <QColor>
 
+#include <map>
+#include <set>
+
 namespace rumitaku {
 
 // A push button that shows its background colour exactly: the face is filled
@@ -25,12 +28,18 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void beOpaque();
+    bool pressedAfresh(const QKeyEvent& event);
 
     QColor colour_{192, 192, 192};
+    // The clicking keys that are down on this button, and when each was last let go.
+    std::set<int> keysDown_;
+    std::map<int, unsigned long> keysReleasedAt_;
 };
 
 }  // namespace rumitaku

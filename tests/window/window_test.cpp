@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QSignalSpy>
+#include <QKeyEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -264,6 +265,47 @@ TEST_F(WindowTest, EnterReturnAndSpaceClickTheFocusedButton)
     QSignalSpy fast(&window, &MainWindow::command1Clicked);
     QTest::keyClick(control<FlatButton>("Command1"), Qt::Key_Return);
     EXPECT_EQ(fast.count(), 1);
+}
+
+// A key held down on a button, as the X server sends it: the press, then every 33 ms a
+// release and a press at one time, flagged as repeats when Qt recognises them and not
+// when it does not, then the release. Each such hold clicks once.
+TEST_F(WindowTest, AHeldKeyClicksOnce)
+{
+    const auto send = [](QWidget* to, QEvent::Type type, Qt::Key key, bool autoRepeat, unsigned long time) {
+        QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString(),
+                        autoRepeat);
+        event.setTimestamp(time);
+        QApplication::sendEvent(to, &event);
+    };
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    FlatButton* buttons[] = {window.co1(0), control<FlatButton>("Command2")};
+    unsigned long time = 1000;
+    for (FlatButton* button : buttons) {
+        QSignalSpy clicks(button, &FlatButton::clicked);
+        button->setFocus();
+        int holds = 0;
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+            for (const bool flagged : {true, false}) {
+                send(button, QEvent::KeyPress, key, false, time += 500);
+                for (int i = 0; i < 20; ++i) {
+                    time += 33;
+                    send(button, QEvent::KeyRelease, key, flagged, time);
+                    send(button, QEvent::KeyPress, key, flagged, time);
+                }
+                send(button, QEvent::KeyRelease, key, false, time += 10);
+                ++holds;
+                EXPECT_EQ(clicks.count(), holds) << button->objectName().toStdString() << " key " << key
+                                                 << (flagged ? " repeats flagged" : " repeats unflagged");
+            }
+        }
+        // Presses without a release between them, unflagged.
+        send(button, QEvent::KeyPress, Qt::Key_Return, false, time += 500);
+        send(button, QEvent::KeyPress, Qt::Key_Return, false, time += 33);
+        send(button, QEvent::KeyRelease, Qt::Key_Return, false, time += 33);
+        EXPECT_EQ(clicks.count(), holds + 1) << button->objectName().toStdString();
+    }
 }
 
 }  // namespace
