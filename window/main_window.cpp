@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QTimer>
 #include <QWindow>
 
@@ -145,6 +146,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
     timer2_.start();
 }
 
+MainWindow::~MainWindow() = default;
+
 void MainWindow::connectCell(int index)
 {
     connect(co1_[static_cast<std::size_t>(index)], &FlatButton::clicked, this,
@@ -213,6 +216,9 @@ void MainWindow::setTimerEnabled(Timer which, bool enabled)
         timerOf(which).start();  // starts the interval afresh
     else
         timerOf(which).stop();
+    // A round starts: its question is built once the events that are due have been handled.
+    if (which == Timer::Timer2 && enabled && !question_)
+        QTimer::singleShot(0, this, &MainWindow::prepareQuestion);
 }
 
 void MainWindow::setTimerInterval(Timer which, int milliseconds)
@@ -226,8 +232,27 @@ MessageAnswer MainWindow::showMessage(std::string_view prompt, MessageButtons bu
                                       MessageIcon icon, std::string_view title)
 {
     waitUntilDrawn();
-    MessageBox box(qText(title), qText(prompt), buttons, icon, this);
-    return box.ask();
+    std::unique_ptr<MessageBox> box;
+    if (question_ && question_->isFor(buttons, icon, qText(title))) {
+        box = std::move(question_);
+        box->setText(qText(prompt));
+    } else {
+        box = std::make_unique<MessageBox>(qText(title), qText(prompt), buttons, icon, this);
+    }
+    return box->ask();
+}
+
+// The question the rounds end with, ready but for its prompt: built, polished, laid out
+// and given its window, none of which depends on the score.
+void MainWindow::prepareQuestion()
+{
+    if (question_ || !timer2_.isActive())
+        return;
+    question_ = std::make_unique<MessageBox>(qText(texts::messageTitle), QString(), MessageButtons::YesNo,
+                                             MessageIcon::None, this);
+    question_->ensurePolished();
+    question_->layout()->activate();
+    question_->winId();
 }
 
 // A window just shown is drawn once the window system exposes it. The start message

@@ -14,8 +14,11 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 namespace rumitaku {
+
+class MessageBox;
 
 // The game's one window, Form1: the cells, the score and time displays, the
 // colour legend, the speed buttons and the two timers, laid out in twips at
@@ -28,6 +31,7 @@ public:
     static constexpr int twipsPerPixel = 15;
 
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     CellButton* co1(int index) const { return co1_[static_cast<std::size_t>(index)]; }
     const PreciseTimer& timer(Timer which) const { return which == Timer::Timer1 ? timer1_ : timer2_; }
@@ -65,12 +69,16 @@ private:
     PreciseTimer& timerOf(Timer which) { return which == Timer::Timer1 ? timer1_ : timer2_; }
     void connectCell(int index);
     void waitUntilDrawn();
+    void prepareQuestion();
 
     std::array<CellButton*, board::cellCount> co1_{};
     CaptionLabel* label1_ = nullptr;                 // the score display
     CaptionLabel* label2_ = nullptr;                 // the remaining-time display
     PreciseTimer timer1_{700};                       // the lighting tick
     PreciseTimer timer2_{Game::roundMilliseconds};  // the round's end
+    // The round-end question, built while the round runs, so that the round's end
+    // only gives it its prompt and shows it.
+    std::unique_ptr<MessageBox> question_;
 };
 
 }  // namespace rumitaku

@@ -15,7 +15,7 @@ namespace rumitaku {
 
 MessageBox::MessageBox(const QString& title, const QString& prompt, MessageButtons buttons,
                        MessageIcon icon, QWidget* parent)
-    : QMessageBox(parent), buttons_(buttons)
+    : QMessageBox(parent), buttons_(buttons), icon_(icon)
 {
     setWindowTitle(title);
     setText(prompt);
@@ -30,8 +30,8 @@ MessageBox::MessageBox(const QString& title, const QString& prompt, MessageButto
         setDefaultButton(QMessageBox::Yes);
         setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
                        & ~Qt::WindowCloseButtonHint);
-        // It comes up while the player clicks the board; the start message is
-        // awaited, and answering it early only starts the round the player asked for.
+        // The question comes up while the player clicks the board. The start message
+        // needs no guard: nothing is under way when it comes, and it ends nothing.
         guard_ = new AnswerGuard(this);
     } else {
         setStandardButtons(QMessageBox::Ok);
@@ -47,6 +47,11 @@ MessageAnswer MessageBox::ask()
     if (!mustAnswer())
         return MessageAnswer::Ok;
     return clickedButton() == button(QMessageBox::Yes) ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+bool MessageBox::isFor(MessageButtons buttons, MessageIcon icon, const QString& title) const
+{
+    return buttons == buttons_ && icon == icon_ && title == windowTitle();
 }
 
 bool MessageBox::takesAnswers() const

@@ -22,6 +22,8 @@ public:
                MessageIcon icon, QWidget* parent);
 
     MessageAnswer ask();
+    // Whether it has these buttons, icon and title, whatever its prompt.
+    bool isFor(MessageButtons buttons, MessageIcon icon, const QString& title) const;
     // Whether input now answers the box: always, but for a question just come up.
     bool takesAnswers() const;
 
@@ -33,6 +35,7 @@ private:
     bool mustAnswer() const { return buttons_ == MessageButtons::YesNo; }
 
     MessageButtons buttons_;
+    MessageIcon icon_;
     AnswerGuard* guard_ = nullptr;
 };
 

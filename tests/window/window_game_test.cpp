@@ -217,6 +217,33 @@ TEST(QuestionBox, NoIsAnAnswerToo)
     EXPECT_EQ(question.ask(), MessageAnswer::No);
 }
 
+// The round's end only gives the question its prompt and shows it: the box stands ready
+// from the start of the round, and the next round has its own.
+TEST_F(WindowGameTest, TheQuestionIsReadyBeforeTheRoundEnds)
+{
+    loadAnsweringOk();
+    QCoreApplication::processEvents();
+    const QList<MessageBox*> ready = window.findChildren<MessageBox*>();
+    ASSERT_EQ(ready.size(), 1);
+    EXPECT_FALSE(ready[0]->isVisible());
+    bool shownReady = false;
+    DialogScript script({[&](QMessageBox& box) {
+        shownReady = &box == ready[0];
+        EXPECT_EQ(box.text(), "得点は0でした！　ゲームを続けますか？");
+        EXPECT_EQ(box.windowTitle(), "ルミタク");
+        EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(static_cast<QAbstractButton*>(box.defaultButton()), box.button(QMessageBox::Yes));
+        clickButton(box, "はい(&Y)");
+    }});
+    game.timer2Timer();
+    EXPECT_TRUE(shownReady);
+    EXPECT_FALSE(script.timedOut());
+    QCoreApplication::processEvents();
+    const QList<MessageBox*> next = window.findChildren<MessageBox*>();
+    ASSERT_EQ(next.size(), 1);
+    EXPECT_FALSE(next[0]->isVisible());
+}
+
 // Two rounds as a player plays them, with the timers shortened so that the test need not wait 40 s.
 TEST_F(WindowGameTest, AWholeGameFromTheStartMessageToNo)
 {
