@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The rumitaku developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The real game in a real X session, with input a player gives without meaning to:
+# a key held down on a speed button clicks it once, however long the X server
+# repeats it; and clicks that go on at the place of いいえ while the round ends
+# leave the round-end question open and the game running, until a click that comes
+# after the question has been seen answers it. Plays two rounds of 40 s.
+#   answer_test.sh BINARY
+set -u
+. "$(dirname "$0")/x_session.sh"
+e2e_require
+
+binary=$1
+shot=$e2e_dir/shot.png
+idle=00FFFF
+
+# Where things are in the window, in pixels at 96 DPI.
+cell_x() { echo $((8 + 41 * ($1 / 12) + 16)); }  # a cell's centre
+cell_y() { echo $((8 + 41 * ($1 % 12) + 16)); }
+slow_x=664 slow_y=424                            # 遅い
+
+fail() {
+    echo "FAIL: $*"
+    [ -s "$E2E_GAME_ERR" ] && { echo "the game said:"; cat "$E2E_GAME_ERR"; }
+    exit 1
+}
+
+# The index of the lit cell in a fresh screenshot; empty if none is lit.
+lit_cell() {
+    local points=() i
+    for i in $(seq 0 143); do
+        points+=("$(cell_x "$i"),$(cell_y "$i")")
+    done
+    e2e_shot "$main" "$shot"
+    e2e_pixels "$shot" "${points[@]}" | awk -v idle="$idle" '$1 != idle { print NR - 1; exit }'
+}
+
+# The round-end question, once it is shown; waits up to `$1` seconds.
+question() {
+    local tries
+    for tries in $(seq $(($1 * 20))); do
+        xdotool search --all --onlyvisible --pid "$E2E_GAME_PID" --name '^ルミタク$' 2>/dev/null | head -n 1 \
+            | grep . && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
+e2e_start_xvfb
+e2e_start_game "$binary"
+
+start=$(e2e_window '^ルミタク$')
+[ -n "$start" ] || fail "no start message"
+main=$(e2e_window '^Form1$')
+[ -n "$main" ] || fail "no game window"
+xdotool key Return
+e2e_wait_unmapped "$start" || fail "Return did not close the start message"
+round_start=$SECONDS
+
+# The mouse clicks 遅い and leaves the focus on it. Each click on a speed button starts
+# the tick interval afresh: were the key's repeats clicks, no tick would come while it
+# is held, and the lit cell would stay.
+xdotool mousemove --sync $slow_x $slow_y click 1
+xdotool windowfocus --sync "$main"
+for key in space Return; do
+    xdotool keydown $key
+    lit=()
+    for sample in 1 2 3 4 5 6; do
+        sleep 0.5
+        lit+=("$(lit_cell)")
+    done
+    xdotool keyup $key
+    distinct=$(printf '%s\n' "${lit[@]}" | sort -u | grep -c .)
+    [ "$distinct" -ge 2 ] || fail "$key held on 遅い for 3 s clicked it again and again: the lit cells were ${lit[*]}"
+    echo "$key held on 遅い: lit cells ${lit[*]}"
+done
+
+# The first round's question shows where いいえ stands: at the bottom right of the box.
+box=$(question 50) || fail "no question at the end of the first round"
+eval "$(xdotool getwindowgeometry --shell "$box")"
+no_x=$((X + WIDTH - 51)) no_y=$((Y + HEIGHT - 26))
+echo "the question stands at ${X},${Y} ${WIDTH}x$HEIGHT; いいえ at $no_x,$no_y"
+sleep 1
+xdotool key Return
+e2e_wait_unmapped "$box" || fail "Return did not answer the first question"
+
+# The second round: from 2 s before its end, a click every 50 ms where いいえ will be,
+# and on for two more once the question is seen, as a player busy on the board clicks on
+# before the eye has taken in what came up (after that, a click is an answer).
+xdotool mousemove --sync $no_x $no_y
+round_start=$SECONDS
+sleep 37
+box=
+shown_at=
+for click in $(seq 200); do
+    xdotool click 1
+    if [ -z "$box" ]; then
+        box=$(xdotool search --all --onlyvisible --pid "$E2E_GAME_PID" --name '^ルミタク$' 2>/dev/null | head -n 1)
+        [ -n "$box" ] && shown_at=$click
+    elif [ $((click - shown_at)) -ge 2 ]; then
+        break
+    fi
+    kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended under the clicks at the round's end"
+    sleep 0.05
+done
+[ -n "$box" ] || fail "no question at the end of the second round"
+kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended under the clicks at the round's end"
+xdotool search --all --onlyvisible --pid "$E2E_GAME_PID" --name '^ルミタク$' | grep -qx "$box" \
+    || fail "the clicks at the round's end answered the question"
+echo "$((click - shown_at)) clicks at いいえ while the question came up left it open"
+
+# A click the player means answers it.
+sleep 1
+xdotool click 1
+e2e_wait_exit || fail "いいえ did not end the game"
+[ "$E2E_GAME_STATUS" = 0 ] || fail "the game ended with status $E2E_GAME_STATUS"
+[ -s "$E2E_GAME_ERR" ] && fail "the game wrote to its error output"
+echo "いいえ, when meant, ended the game with status 0"
