@@ -95,6 +95,8 @@ TEST_F(AnswerGuardTest, EveryKeyboardAnswerWorksAfterTheMoment)
         bool openAtOnce = false;
         DialogScript script({[&](QMessageBox& shown) {
             QWidget* to = a.onNo ? static_cast<QWidget*>(no(shown)) : &shown;
+            // Alt and a button's letter is a shortcut of the active window.
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
             QTest::keyClick(to, a.key, a.modifiers);
             openAtOnce = shown.isVisible();
             momentPasses();
