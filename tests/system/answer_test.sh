@@ -9,16 +9,12 @@
 #   answer_test.sh BINARY
 set -u
 . "$(dirname "$0")/x_session.sh"
+. "$(dirname "$0")/board.sh"
 e2e_require
 
 binary=$1
 shot=$e2e_dir/shot.png
 idle=00FFFF
-
-# Where things are in the window, in pixels at 96 DPI.
-cell_x() { echo $((8 + 41 * ($1 / 12) + 16)); }  # a cell's centre
-cell_y() { echo $((8 + 41 * ($1 % 12) + 16)); }
-slow_x=664 slow_y=424                            # 遅い
 
 fail() {
     echo "FAIL: $*"

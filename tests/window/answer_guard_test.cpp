@@ -3,7 +3,7 @@
 
 #include "window/answer_guard.h"
 #include "window/message_box.h"
-#include "tests/window/dialog_script.h"
+#include "tests/support/message_answerer.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -55,7 +55,7 @@ TEST_F(AnswerGuardTest, InputTheInstantItOpensLeavesItOpenAndAMomentLaterAnswers
     auto box = question();
     bool openAfterEarlyInput = false;
     bool openAfterHeldButton = false;
-    DialogScript script({[&](QMessageBox& shown) {
+    MessageAnswerer script({[&](QMessageBox& shown) {
         QTest::mouseClick(no(shown), Qt::LeftButton);
         QTest::mouseClick(yes(shown), Qt::LeftButton);
         QTest::keyClick(no(shown), Qt::Key_Space);
@@ -93,7 +93,7 @@ TEST_F(AnswerGuardTest, EveryKeyboardAnswerWorksAfterTheMoment)
     for (const auto& a : answers) {
         auto box = question();
         bool openAtOnce = false;
-        DialogScript script({[&](QMessageBox& shown) {
+        MessageAnswerer script({[&](QMessageBox& shown) {
             QWidget* to = a.onNo ? static_cast<QWidget*>(no(shown)) : &shown;
             // Alt and a button's letter is a shortcut of the active window.
             ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
@@ -123,7 +123,7 @@ TEST_F(AnswerGuardTest, AKeyPressedBeforeItOpensDoesNotAnswerIt)
                 if (pressSeen)
                     sendKey(cell, QEvent::KeyPress, key, false, time);
                 bool openAfterRelease = false;
-                DialogScript script({[&](QMessageBox& shown) {
+                MessageAnswerer script({[&](QMessageBox& shown) {
                     no(shown)->setFocus();
                     momentPasses();
                     for (int i = 0; i < 5; ++i) {

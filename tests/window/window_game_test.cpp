@@ -227,7 +227,7 @@ TEST_F(WindowGameTest, TheQuestionIsReadyBeforeTheRoundEnds)
     ASSERT_EQ(ready.size(), 1);
     EXPECT_FALSE(ready[0]->isVisible());
     bool shownReady = false;
-    DialogScript script({[&](QMessageBox& box) {
+    MessageAnswerer script({[&](QMessageBox& box) {
         shownReady = &box == ready[0];
         EXPECT_EQ(box.text(), "得点は0でした！　ゲームを続けますか？");
         EXPECT_EQ(box.windowTitle(), "ルミタク");
