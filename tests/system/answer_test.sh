@@ -83,20 +83,19 @@ xdotool key Return
 e2e_wait_unmapped "$box" || fail "Return did not answer the first question"
 
 # The second round: from 2 s before its end, a click every 50 ms where いいえ will be,
-# and on for two more once the question is seen, as a player busy on the board clicks on
-# before the eye has taken in what came up (after that, a click is an answer).
+# until the question is seen: a player busy on the board clicks on before the eye has
+# taken in what came up. (Clicks that go on longer answer it, as they are meant to; on a
+# loaded machine the question is seen late, so the clicks stop at once.)
 xdotool mousemove --sync $no_x $no_y
 round_start=$SECONDS
 sleep 37
 box=
-shown_at=
+
 for click in $(seq 200); do
     xdotool click 1
     if [ -z "$box" ]; then
         box=$(xdotool search --all --onlyvisible --pid "$E2E_GAME_PID" --name '^ルミタク$' 2>/dev/null | head -n 1)
-        [ -n "$box" ] && shown_at=$click
-    elif [ $((click - shown_at)) -ge 2 ]; then
-        break
+        [ -n "$box" ] && break
     fi
     kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended under the clicks at the round's end"
     sleep 0.05
@@ -105,7 +104,7 @@ done
 kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended under the clicks at the round's end"
 xdotool search --all --onlyvisible --pid "$E2E_GAME_PID" --name '^ルミタク$' | grep -qx "$box" \
     || fail "the clicks at the round's end answered the question"
-echo "$((click - shown_at)) clicks at いいえ while the question came up left it open"
+echo "$click clicks at いいえ across the round's end left the question open"
 
 # A click the player means answers it.
 sleep 1
