@@ -37,7 +37,7 @@ void printRound(const TickRecorder& ticks, Instant start, Instant end, double ro
     std::fprintf(out, "tick_error_max_ms %.4f\n", quantile(errors, 1.0));
     std::fprintf(out, "round_end_error_ms %.4f\n",
                  std::abs(millisecondsBetween(start, end) - roundLengthMs));
-    std::fprintf(out, "peak_memory_kib %ld\n", statusKib("VmHWM"));
+    std::fprintf(out, "peak_memory_mib %.3f\n", static_cast<double>(statusKib("VmHWM")) / 1024);
 }
 
 }  // namespace rumitaku::bench

@@ -4,12 +4,14 @@
 # would: a private Xvfb, the game started in it, its windows found by title,
 # keys and clicks sent with xdotool, screenshots read pixel by pixel with
 # ImageMagick, a window closed as a window manager closes it. Source it from
-# bash. Every wait is bounded, so that a game that hangs fails the test.
+# bash (tools/bench does too, for its display). Every wait is bounded, so that
+# a game that hangs fails the test.
 #
 #   e2e_require                 skips (status 77), or fails in CI, if a tool is missing
 #   e2e_start_xvfb              a private X server on $E2E_DISPLAY (a number) or on the
 #                               first free display, its screen $E2E_SCREEN (1280x1024x24);
-#                               sets DISPLAY and XAUTHORITY
+#                               sets DISPLAY and XAUTHORITY; it keeps its state between
+#                               clients (-noreset), so each program meets the same server
 #   e2e_start_game BINARY...    starts it in the background on that display: sets
 #                               E2E_GAME_PID, and E2E_GAME_OUT and E2E_GAME_ERR (its output)
 #   e2e_window REGEX            the id of the game's visible window whose title matches
@@ -54,7 +56,8 @@ e2e_start_xvfb() {
     # The server takes every cookie in its file, whatever display the entry names.
     touch "$e2e_dir/server-auth" "$e2e_dir/Xauthority"
     xauth -q -f "$e2e_dir/server-auth" add :0 . "$cookie"
-    Xvfb ${E2E_DISPLAY:+":$E2E_DISPLAY"} -displayfd 3 -auth "$e2e_dir/server-auth" -nolisten tcp \
+    : >"$e2e_dir/display"
+    Xvfb ${E2E_DISPLAY:+":$E2E_DISPLAY"} -displayfd 3 -auth "$e2e_dir/server-auth" -nolisten tcp -noreset \
         -screen 0 "${E2E_SCREEN:-1280x1024x24}" -dpi 96 3>"$e2e_dir/display" >"$e2e_dir/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     # Xvfb writes its display number once it takes connections.
