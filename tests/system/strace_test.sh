@@ -62,14 +62,16 @@ play_session() {
     grep -q '^connect(.*AF_UNIX.*X11-unix' "$trace/all" || fail "the trace does not show the game at the display"
 
     # Flags every call that wrote to the file system (successful open for writing, or a call that
-    # creates, removes or changes a file) outside /dev and /proc, and every socket that is not local.
-    findings=$(awk -v fontcache="$HOME/.cache/fontconfig/" '
+    # creates, removes or changes a file) outside /dev, /proc and the font library's caches (the
+    # user's, or the system's when a package changed the fonts since it was last made), and every
+    # socket that is not local.
+    findings=$(awk -v fontcache="$HOME/.cache/fontconfig/" -v systemcache=/var/cache/fontconfig/ '
         function local_paths(line,    rest, path, n) {
             n = 0
             rest = line
             while (match(rest, /"[^"]*"/)) {
                 path = substr(rest, RSTART + 1, RLENGTH - 2)
-                if (path !~ /^\/(dev|proc)\// && index(path, fontcache) != 1) return 0
+                if (path !~ /^\/(dev|proc)\// && index(path, fontcache) != 1 && index(path, systemcache) != 1) return 0
                 n++
                 rest = substr(rest, RSTART + RLENGTH)
             }
