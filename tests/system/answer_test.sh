@@ -14,23 +14,6 @@ e2e_require
 
 binary=$1
 shot=$e2e_dir/shot.png
-idle=00FFFF
-
-fail() {
-    echo "FAIL: $*"
-    [ -s "$E2E_GAME_ERR" ] && { echo "the game said:"; cat "$E2E_GAME_ERR"; }
-    exit 1
-}
-
-# The index of the lit cell in a fresh screenshot; empty if none is lit.
-lit_cell() {
-    local points=() i
-    for i in $(seq 0 143); do
-        points+=("$(cell_x "$i"),$(cell_y "$i")")
-    done
-    e2e_shot "$main" "$shot"
-    e2e_pixels "$shot" "${points[@]}" | awk -v idle="$idle" '$1 != idle { print NR - 1; exit }'
-}
 
 # The round-end question, once it is shown; waits up to `$1` seconds.
 question() {

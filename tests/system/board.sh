@@ -10,3 +10,23 @@ cell_y() { echo $((8 + 41 * ($1 % 12) + 16)); }
 score_area=(546 98 117 37)                       # inside Label1's border
 fast_x=536 fast_y=424                            # 早い's centre
 slow_x=664 slow_y=424                            # 遅い's centre
+
+idle=00FFFF pink=FF00FF                          # a cell's idle and pink colours
+
+# Every cell's colour in the screenshot $shot, in index order.
+cell_colours() {
+    local points=() i
+    for i in $(seq 0 143); do
+        points+=("$(cell_x "$i"),$(cell_y "$i")")
+    done
+    e2e_pixels "$shot" "${points[@]}"
+}
+
+# The index of the lit cell in a fresh screenshot of the window $main into $shot; empty if
+# none is lit. With `not_pink`, a pink cell does not count: clicking it may leave the score
+# as it is.
+lit_cell() {
+    e2e_shot "$main" "$shot"
+    cell_colours | awk -v idle="$idle" -v pink="$pink" -v skip="${1:-}" \
+        '$1 != idle && !(skip == "not_pink" && $1 == pink) { print NR - 1; exit }'
+}

@@ -12,11 +12,6 @@ need xprop x11-utils
 
 binary=$1
 
-fail() {
-    echo "FAIL: $*"
-    [ -s "$E2E_GAME_ERR" ] && { echo "the game said:"; cat "$E2E_GAME_ERR"; }
-    exit 1
-}
 
 # The sizes of the window's icons, as "16x16" one a line.
 icon_sizes() {

@@ -14,32 +14,6 @@ e2e_require
 
 binary=$1
 shot=$e2e_dir/shot.png
-idle=00FFFF
-pink=FF00FF
-
-
-fail() {
-    echo "FAIL: $*"
-    [ -s "$E2E_GAME_ERR" ] && { echo "the game said:"; cat "$E2E_GAME_ERR"; }
-    exit 1
-}
-
-# Every cell's colour in the window's last screenshot, in index order.
-cell_colours() {
-    local points=() i
-    for i in $(seq 0 143); do
-        points+=("$(cell_x "$i"),$(cell_y "$i")")
-    done
-    e2e_pixels "$shot" "${points[@]}"
-}
-
-# The index of the lit cell in a fresh screenshot; empty if none is lit.
-# With `not_pink`, a pink cell does not count: clicking it may leave the score as it is.
-lit_cell() {
-    e2e_shot "$main" "$shot"
-    cell_colours | awk -v idle="$idle" -v pink="$pink" -v skip="${1:-}" \
-        '$1 != idle && !(skip == "not_pink" && $1 == pink) { print NR - 1; exit }'
-}
 
 score_signature() {
     e2e_shot "$main" "$shot"

@@ -20,11 +20,6 @@ need strace strace
 game=$1
 work=$e2e_dir
 
-fail() {
-    echo "FAIL: $*"
-    [ -s "${E2E_GAME_ERR:-}" ] && { echo "the game said:"; cat "$E2E_GAME_ERR"; }
-    exit 1
-}
 
 strace -o /dev/null true 2>/dev/null || { echo "SKIPPED: strace cannot trace here"; exit 77; }
 

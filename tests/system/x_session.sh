@@ -25,6 +25,7 @@
 #   e2e_pixels FILE X,Y...      the colour at each point as RRGGBB, one a line
 #   e2e_signature FILE X Y W H  a hash of the pixels of a rectangle
 #   e2e_cleanup                 ends the game and the server; the EXIT trap calls it
+#   fail MESSAGE                says FAIL with what the game said on stderr, and exits 1
 
 e2e_dir=$(mktemp -d)
 E2E_XVFB_PID=
@@ -32,6 +33,12 @@ E2E_GAME_PID=
 trap e2e_cleanup EXIT
 
 . "$(dirname "${BASH_SOURCE[0]}")/need.sh"
+
+fail() {
+    echo "FAIL: $*"
+    [ -s "${E2E_GAME_ERR:-}" ] && { echo "the game said:"; cat "$E2E_GAME_ERR"; }
+    exit 1
+}
 
 e2e_require() {
     need Xvfb xvfb
