@@ -13,7 +13,6 @@ set -u
 e2e_require
 
 binary=$1
-shot=$e2e_dir/shot.png
 
 # The round-end question, once it is shown; waits up to `$1` seconds.
 question() {
@@ -26,14 +25,7 @@ question() {
     return 1
 }
 
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
-e2e_start_xvfb
-e2e_start_game "$binary"
-
-start=$(e2e_window '^ルミタク$')
-[ -n "$start" ] || fail "no start message"
-main=$(e2e_window '^Form1$')
-[ -n "$main" ] || fail "no game window"
+e2e_open_game "$binary"
 xdotool key Return
 e2e_wait_unmapped "$start" || fail "Return did not close the start message"
 round_start=$SECONDS

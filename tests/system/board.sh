@@ -11,7 +11,20 @@ score_area=(546 98 117 37)                       # inside Label1's border
 fast_x=536 fast_y=424                            # 早い's centre
 slow_x=664 slow_y=424                            # 遅い's centre
 
+# Starts a private X server at 96 DPI and the game in it, unscaled, and waits for its window
+# and the start message over it: sets `main` and `start`, their window ids.
+e2e_open_game() {
+    unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
+    e2e_start_xvfb
+    e2e_start_game "$@"
+    start=$(e2e_window '^ルミタク$')
+    [ -n "$start" ] || fail "no start message"
+    main=$(e2e_window '^Form1$')
+    [ -n "$main" ] || fail "no game window"
+}
+
 idle=00FFFF pink=FF00FF                          # a cell's idle and pink colours
+shot=${e2e_dir:?}/shot.png                        # where the helpers below take their screenshots
 
 # Every cell's colour in the screenshot $shot, in index order.
 cell_colours() {

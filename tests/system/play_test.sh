@@ -13,7 +13,6 @@ set -u
 e2e_require
 
 binary=$1
-shot=$e2e_dir/shot.png
 
 score_signature() {
     e2e_shot "$main" "$shot"
@@ -34,14 +33,7 @@ click_cell() {
     xdotool mousemove --sync "$(cell_x "$1")" "$(cell_y "$1")" click 1
 }
 
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
-e2e_start_xvfb
-e2e_start_game "$binary"
-
-start=$(e2e_window '^ルミタク$')
-[ -n "$start" ] || fail "no start message"
-main=$(e2e_window '^Form1$')
-[ -n "$main" ] || fail "no game window"
+e2e_open_game "$binary"
 # The caption the desktop shows, with nothing appended to it.
 caption=$(xdotool getwindowname "$main")
 [ "$caption" = Form1 ] || fail "the window's caption is \"$caption\""
