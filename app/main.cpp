@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "game/game.h"
+#include "game/random_source.h"
 #include "window/game_connection.h"
 #include "window/main_window.h"
 #include "window/qt_clock.h"
-#include "game/random_source.h"
 #include "window/startup.h"
 
 int main(int argc, char* argv[])
