@@ -5,10 +5,13 @@
 
 #include <QByteArray>
 #include <QFileInfo>
+#include <QLatin1String>
 #include <QString>
 #include <QtGlobal>
 
 #include <unistd.h>
+
+#include <optional>
 
 namespace rumitaku {
 
@@ -27,8 +30,33 @@ void preferWaylandOverX11()
         qputenv("QT_QPA_PLATFORM", "wayland;xcb");
 }
 
-// The session's runtime directory where the login made one but did not say so;
-// without any, Qt would make one of its own in /tmp (and warn).
+// What the making of the application alone is given in place of the environment's.
+struct SessionForStartup {
+    bool runtimeDirectoryWithheld = false;
+    std::optional<QByteArray> temporaryDirectory;
+};
+
+SessionForStartup& sessionForStartup()
+{
+    static SessionForStartup session;
+    return session;
+}
+
+// Qt 6.4 looks for a sandbox's marker in the runtime directory while it sets up the
+// platform, and with none in the environment it makes $TMPDIR/runtime-$USER for that
+// look alone, and warns. A sandbox always names its runtime directory, so there is
+// nothing to find: while the application is made, the temporary directory is /proc,
+// where Qt can make nothing, and its lines about it are dropped.
+void withholdRuntimeDirectory()
+{
+    SessionForStartup& session = sessionForStartup();
+    session.runtimeDirectoryWithheld = true;
+    if (qEnvironmentVariableIsSet("TMPDIR"))
+        session.temporaryDirectory = qgetenv("TMPDIR");
+    qputenv("TMPDIR", "/proc");
+}
+
+// The session's runtime directory where the login made one but did not say so.
 void findRuntimeDirectory()
 {
     if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
@@ -39,6 +67,8 @@ void findRuntimeDirectory()
                              | QFile::WriteUser | QFile::ExeUser;
     if (directory.isDir() && directory.ownerId() == ::geteuid() && directory.permissions() == privateToUs)
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(ours));
+    else
+        withholdRuntimeDirectory();
 }
 
 // With no session bus address libdbus takes the bus in the runtime directory, and
@@ -62,6 +92,22 @@ void joinDesktopSession()
     preferWaylandOverX11();
     findRuntimeDirectory();
     startNoSessionBus();
+}
+
+void finishJoiningDesktopSession()
+{
+    SessionForStartup& session = sessionForStartup();
+    if (!session.runtimeDirectoryWithheld)
+        return;
+    if (session.temporaryDirectory)
+        qputenv("TMPDIR", *session.temporaryDirectory);
+    else
+        qunsetenv("TMPDIR");
+}
+
+bool isAboutWithheldRuntimeDirectory(const QString& message)
+{
+    return sessionForStartup().runtimeDirectoryWithheld && message.startsWith(QLatin1String("QStandardPaths: "));
 }
 
 }  // namespace rumitaku

@@ -116,6 +116,7 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, Arguments
     preferPromptTicksAndRepaints();
 
     auto app = std::make_unique<QApplication>(argc, argv);
+    finishJoiningDesktopSession();
     releaseStartupMessages();
 
     letScreenReadersIn();

@@ -3,6 +3,7 @@
 
 #include "window/startup_failure.h"
 
+#include "window/desktop_session.h"
 #include "window/qt_text.h"
 #include "game/texts.h"
 
@@ -109,7 +110,7 @@ void releaseStartupMessages()
     const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
     const bool fellBack = !asked.isEmpty() && asked.split(QLatin1Char(';')).first() != QGuiApplication::platformName();
     for (const HeldMessage& message : messages.held) {
-        if (fellBack || message.category.rfind("qt.qpa.", 0) == 0)
+        if (fellBack || message.category.rfind("qt.qpa.", 0) == 0 || isAboutWithheldRuntimeDirectory(message.text))
             continue;
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
         messages.next(message.type, context, message.text);
