@@ -16,6 +16,7 @@
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QPixmap>
 #include <QTimer>
 #include <QWindow>
 
@@ -243,7 +244,9 @@ MessageAnswer MainWindow::showMessage(std::string_view prompt, MessageButtons bu
 }
 
 // The question the rounds end with, ready but for its prompt: built, polished, laid out
-// and given its window, none of which depends on the score.
+// and given its window, none of which depends on the score. It is drawn once off the
+// screen with a prompt that holds every character a score can bring (a sign and the
+// digits), so that its glyphs and the style's pixmaps are at hand when it is shown.
 void MainWindow::prepareQuestion()
 {
     if (question_ || !timer2_.isActive())
@@ -253,6 +256,11 @@ void MainWindow::prepareQuestion()
     question_->ensurePolished();
     question_->layout()->activate();
     question_->winId();
+    question_->setText(qText(texts::roundEndPromptBefore) + QStringLiteral("-0123456789")
+                       + qText(texts::roundEndPromptAfter));
+    question_->adjustSize();
+    question_->grab();
+    question_->setText(QString());
 }
 
 // A window just shown is drawn once the window system exposes it. The start message
