@@ -18,6 +18,10 @@ MessageBox::MessageBox(const QString& title, const QString& prompt, MessageButto
     : QMessageBox(parent), buttons_(buttons), icon_(icon)
 {
     setWindowTitle(title);
+    // The prompt is read, not selected, as in the desktop's own message boxes; a label
+    // that cannot be selected also lays its text out without a text document, which
+    // takes the question a good part of the time it needs to come up.
+    setTextInteractionFlags(Qt::NoTextInteraction);
     setText(prompt);
     setIcon(icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon);
     setWindowModality(Qt::ApplicationModal);

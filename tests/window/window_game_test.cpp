@@ -232,6 +232,7 @@ TEST_F(WindowGameTest, TheQuestionIsReadyBeforeTheRoundEnds)
         EXPECT_EQ(box.text(), "得点は0でした！　ゲームを続けますか？");
         EXPECT_EQ(box.windowTitle(), "ルミタク");
         EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(box.textInteractionFlags(), Qt::NoTextInteraction);
         EXPECT_EQ(static_cast<QAbstractButton*>(box.defaultButton()), box.button(QMessageBox::Yes));
         clickButton(box, "はい(&Y)");
     }});
