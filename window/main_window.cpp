@@ -17,8 +17,12 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QPixmap>
+#include <QStringList>
 #include <QTimer>
 #include <QWindow>
+
+#include <cstdint>
+#include <limits>
 
 namespace rumitaku {
 
@@ -244,9 +248,7 @@ MessageAnswer MainWindow::showMessage(std::string_view prompt, MessageButtons bu
 }
 
 // The question the rounds end with, ready but for its prompt: built, polished, laid out
-// and given its window, none of which depends on the score. It is drawn once off the
-// screen with a prompt that holds every character a score can bring (a sign and the
-// digits), so that its glyphs and the style's pixmaps are at hand when it is shown.
+// and given its window, none of which depends on the score.
 void MainWindow::prepareQuestion()
 {
     if (question_ || !timer2_.isActive())
@@ -256,8 +258,20 @@ void MainWindow::prepareQuestion()
     question_->ensurePolished();
     question_->layout()->activate();
     question_->winId();
-    question_->setText(qText(texts::roundEndPromptBefore) + QStringLiteral("-0123456789")
-                       + qText(texts::roundEndPromptAfter));
+    drawQuestionAhead();
+}
+
+// Draws the question once off the screen, so that the glyphs of its prompt are at hand
+// when it is shown: the glyphs are kept for each fraction of a pixel they stand at, and
+// where the words after the score stand depends on how many characters the score has.
+// One line for each length, from "8" to "-32768".
+void MainWindow::drawQuestionAhead()
+{
+    const QString lowest = QString::number(std::numeric_limits<std::int16_t>::min());
+    QStringList lines;
+    for (qsizetype length = 1; length <= lowest.size(); ++length)
+        lines.append(qText(texts::roundEndPromptBefore) + lowest.right(length) + qText(texts::roundEndPromptAfter));
+    question_->setText(lines.join(QLatin1Char('\n')));
     question_->adjustSize();
     question_->grab();
     question_->setText(QString());

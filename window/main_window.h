@@ -70,6 +70,7 @@ private:
     void connectCell(int index);
     void waitUntilDrawn();
     void prepareQuestion();
+    void drawQuestionAhead();
 
     std::array<CellButton*, board::cellCount> co1_{};
     CaptionLabel* label1_ = nullptr;                 // the score display
