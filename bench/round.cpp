@@ -1,20 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// One whole round of the game, on its real timers and its real start path:
-// the speed is set to fast while the start message shows, and the start and
-// end messages are answered by MessageAnswerer. Prints the tick and round-end
-// timing and the peak memory.
+// One whole round of the game on its real timers and start path, played at the fast
+// speed, its messages answered as a player would (bench/README.md tells how). Prints
+// the tick and round-end timing and the peak memory.
 //   bench_round [round length in ms, 40000 unless given]
 
+#include "bench/measure.h"
 #include "game/game.h"
+#include "game/random_source.h"
+#include "tests/support/message_answerer.h"
 #include "window/game_connection.h"
-#include "bench/game_start.h"
 #include "window/main_window.h"
 #include "window/qt_clock.h"
-#include "game/random_source.h"
-#include "bench/tick_recorder.h"
-#include "tests/support/message_answerer.h"
+#include "window/startup.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -25,12 +24,11 @@
 int main(int argc, char* argv[])
 {
     using namespace rumitaku;
-    using namespace rumitaku::bench;
     using rumitaku::testing::MessageAnswerer;
 
     const int roundMs = argc > 1 ? std::atoi(argv[1]) : 40000;
 
-    const auto app = startLikeTheGame(argc, argv);
+    const auto app = startApplication(argc, argv, Arguments::Caller);
 
     MainWindow window;
     MersenneRandom random;
@@ -38,10 +36,9 @@ int main(int argc, char* argv[])
     Game game(window, random, clock);
 
     // Connected before the game's handlers, so each time is taken as the timer fires.
-    TickRecorder ticks(Game::fastInterval);
-    Instant roundEnd{};
-    QObject::connect(&window, &MainWindow::timer1Timer, &window, [&ticks] { ticks.tick(); });
-    QObject::connect(&window, &MainWindow::timer2Timer, &window, [&roundEnd] { roundEnd = now(); });
+    bench::RoundRecorder round(Game::fastInterval, roundMs);
+    QObject::connect(&window, &MainWindow::timer1Timer, &window, [&round] { round.tick(); });
+    QObject::connect(&window, &MainWindow::timer2Timer, &window, [&round] { round.end(); });
     connectGame(window, game);
     window.setTimerInterval(Timer::Timer2, roundMs);
 
@@ -57,10 +54,10 @@ int main(int argc, char* argv[])
     }, playerMoment);
 
     game.load();
-    ticks.start(answerer.closedAt().at(0));
+    round.start(answerer.closedAt().at(0));
     const int status = app->exec();
-    if (status != 0 || answerer.closedAt().size() != 2 || ticks.ticks() == 0)
+    if (status != 0 || answerer.closedAt().size() != 2 || round.ticks() == 0)
         return 1;
-    printRound(ticks, answerer.closedAt().at(0), roundEnd, roundMs);
+    round.print();
     return 0;
 }
