@@ -1,13 +1,11 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The rumitaku developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Prints the benchmark table in Markdown from the figures of a run.
+"""Prints the benchmark table in Markdown: table.py GOALS RESULTS [--quick] [NAME=VALUE ...]
 
-    bench/table.py GOALS RESULTS [--quick] [NAME=VALUE ...]
-
-GOALS is bench/README.md, whose section "Goals" holds the figures and tells how they
-are shown and judged; RESULTS has a line "SUBJECT NAME VALUE" for each value measured.
-Each NAME=VALUE fills {NAME} in the figures' names. With --quick no figure is judged.
+GOALS is bench/README.md, whose section "Goals" tells how its table is read; RESULTS has
+a line "SUBJECT NAME VALUE" per value measured; each NAME=VALUE fills {NAME} in the
+figures' names. With --quick no figure is judged.
 """
 
 import re
