@@ -164,8 +164,8 @@ private:
 
 int main(int argc, char* argv[])
 {
-    const bool question = argc > 3 && std::strcmp(argv[1], "--question") == 0;
-    if (argc < 2 || (std::strcmp(argv[1], "--question") == 0 && !question)) {
+    const bool question = argc > 1 && std::strcmp(argv[1], "--question") == 0;
+    if (argc < (question ? 4 : 2)) {
         std::fputs("usage: bench_first_paint [--question ROUND_MS] PROGRAM [ARGUMENTS...]\n", stderr);
         return 2;
     }

@@ -10,17 +10,11 @@
 
 namespace rumitaku::bench {
 
-namespace {
-
-double msBetween(Instant from, Instant to)
-{
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-}  // namespace
-
 void RoundRecorder::print() const
 {
+    const auto msBetween = [](Instant from, Instant to) {
+        return std::chrono::duration<double, std::milli>(to - from).count();
+    };
     std::vector<double> errors;
     for (std::size_t i = 1; i < ticks_.size(); ++i)
         errors.push_back(std::abs(msBetween(ticks_[i - 1], ticks_[i]) - tickMs_));
