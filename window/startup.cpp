@@ -90,14 +90,26 @@ void useJapaneseFont()
 }
 
 // The window's and the message boxes' icon: the desktop's own for the program where
-// its icon theme has one, else the icon built into the program. The built-in one is
-// the PNGs rendered from the SVG, which Qt reads with no plugin.
+// its icon theme has one, else the icon built into the program, the PNGs rendered from
+// the SVG, which Qt reads with no plugin. It holds only the sizes a window's own icon is
+// drawn at, in a title bar, a task bar and a window switcher, which scale it for the
+// rest; the desktop's larger views find the theme's icon by the desktop id. Qt hands
+// the window system every size the icon has, for each window it makes, and holds each
+// one loaded: 128 and 256 pixels alone cost more memory than the rest of the window.
 void useGameIcon()
 {
-    QIcon builtIn;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        builtIn.addFile(QStringLiteral(":/icons/%1x%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(RUMITAKU_APP_ID), builtIn));
+    constexpr int windowIconSizes[] = {16, 32, 48, 64};
+    const QIcon themed = QIcon::fromTheme(QStringLiteral(RUMITAKU_APP_ID));
+    QIcon icon;
+    for (int size : windowIconSizes) {
+        if (!themed.isNull())
+            icon.addPixmap(themed.pixmap(size));
+    }
+    if (icon.isNull()) {
+        for (int size : windowIconSizes)
+            icon.addFile(QStringLiteral(":/icons/%1x%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
 }
 
 }  // namespace
