@@ -257,7 +257,7 @@ void MainWindow::prepareQuestion()
                                              MessageIcon::None, this);
     question_->ensurePolished();
     question_->layout()->activate();
-    question_->winId();
+    question_->createWindow();
     drawQuestionAhead();
 }
 

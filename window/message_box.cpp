@@ -63,6 +63,11 @@ bool MessageBox::takesAnswers() const
     return !guard_ || guard_->takesAnswers();
 }
 
+void MessageBox::createWindow()
+{
+    create();
+}
+
 void MessageBox::keyPressEvent(QKeyEvent* event)
 {
     if (mustAnswer() && event->key() == Qt::Key_Escape) {

@@ -26,6 +26,9 @@ public:
     bool isFor(MessageButtons buttons, MessageIcon icon, const QString& title) const;
     // Whether input now answers the box: always, but for a question just come up.
     bool takesAnswers() const;
+    // Makes its window as showing it makes it, ahead of showing it. (Asking for the
+    // window's id would make it a native window, and with it each of its parent's controls.)
+    void createWindow();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

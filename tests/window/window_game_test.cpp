@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 
@@ -226,6 +227,14 @@ TEST_F(WindowGameTest, TheQuestionIsReadyBeforeTheRoundEnds)
     const QList<MessageBox*> ready = window.findChildren<MessageBox*>();
     ASSERT_EQ(ready.size(), 1);
     EXPECT_FALSE(ready[0]->isVisible());
+    // Its window is made, and beside the board's: the board's controls still draw into
+    // the board's window, not each into a native window of its own.
+    EXPECT_TRUE(ready[0]->windowHandle());
+    QStringList native;
+    for (const QWidget* widget : window.findChildren<QWidget*>())
+        if (widget->testAttribute(Qt::WA_NativeWindow))
+            native.append(widget->objectName());
+    EXPECT_EQ(native.join(u' ').toStdString(), "");
     bool shownReady = false;
     MessageAnswerer script({[&](QMessageBox& box) {
         shownReady = &box == ready[0];
