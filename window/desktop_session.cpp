@@ -30,16 +30,12 @@ void preferWaylandOverX11()
         qputenv("QT_QPA_PLATFORM", "wayland;xcb");
 }
 
-// What the making of the application alone is given in place of the environment's.
-struct SessionForStartup {
-    bool runtimeDirectoryWithheld = false;
-    std::optional<QByteArray> temporaryDirectory;
-};
-
-SessionForStartup& sessionForStartup()
+// The environment's temporary directory while the application is made with another
+// (see withholdRuntimeDirectory); none where it had none.
+std::optional<QByteArray>& environmentsTemporaryDirectory()
 {
-    static SessionForStartup session;
-    return session;
+    static std::optional<QByteArray> directory;
+    return directory;
 }
 
 // Qt 6.4 looks for a sandbox's marker in the runtime directory while it sets up the
@@ -49,10 +45,8 @@ SessionForStartup& sessionForStartup()
 // where Qt can make nothing, and its lines about it are dropped.
 void withholdRuntimeDirectory()
 {
-    SessionForStartup& session = sessionForStartup();
-    session.runtimeDirectoryWithheld = true;
     if (qEnvironmentVariableIsSet("TMPDIR"))
-        session.temporaryDirectory = qgetenv("TMPDIR");
+        environmentsTemporaryDirectory() = qgetenv("TMPDIR");
     qputenv("TMPDIR", "/proc");
 }
 
@@ -94,20 +88,20 @@ void joinDesktopSession()
     startNoSessionBus();
 }
 
+// Where joinDesktopSession() found no runtime directory, the environment has none.
 void finishJoiningDesktopSession()
 {
-    SessionForStartup& session = sessionForStartup();
-    if (!session.runtimeDirectoryWithheld)
+    if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
         return;
-    if (session.temporaryDirectory)
-        qputenv("TMPDIR", *session.temporaryDirectory);
+    if (const std::optional<QByteArray>& directory = environmentsTemporaryDirectory())
+        qputenv("TMPDIR", *directory);
     else
         qunsetenv("TMPDIR");
 }
 
 bool isAboutWithheldRuntimeDirectory(const QString& message)
 {
-    return sessionForStartup().runtimeDirectoryWithheld && message.startsWith(QLatin1String("QStandardPaths: "));
+    return !qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") && message.startsWith(QLatin1String("QStandardPaths: "));
 }
 
 }  // namespace rumitaku
