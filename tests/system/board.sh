@@ -23,16 +23,25 @@ e2e_open_game() {
     [ -n "$main" ] || fail "no game window"
 }
 
+# The round-end question's window id, once it is shown: looks once, or for up to `$1` seconds.
+question() {
+    local tries
+    for tries in $(seq $((${1:-0} * 20 + 1))); do
+        [ "$tries" = 1 ] || sleep 0.05
+        xdotool search --all --onlyvisible --pid "$E2E_GAME_PID" --name '^ルミタク$' 2>/dev/null | head -n 1 \
+            | grep . && return 0
+    done
+    return 1
+}
+
 idle=00FFFF pink=FF00FF                          # a cell's idle and pink colours
 shot=${e2e_dir:?}/shot.png                        # where the helpers below take their screenshots
 
-# Every cell's colour in the screenshot $shot, in index order.
+# Every cell's colour in the screenshot $shot, in index order: the pixel in the middle of
+# each cell's 41-pixel square, read in one pass (transposed, as the cells go down the columns).
 cell_colours() {
-    local points=() i
-    for i in $(seq 0 143); do
-        points+=("$(cell_x "$i"),$(cell_y "$i")")
-    done
-    e2e_pixels "$shot" "${points[@]}"
+    convert "$shot" -crop $((12 * 41))x$((12 * 41))+8+8 +repage -sample 12x12 -transpose -depth 8 txt:- \
+        | awk 'NR > 1 { print substr($3, 2) }'
 }
 
 # The index of the lit cell in a fresh screenshot of the window $main into $shot; empty if

@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real game in a real X session, played as a player plays it: Return
 # closes the start message; the mouse clicks a cell that the screenshot shows
-# lit, and the score display changes; Tab moves to a lit cell and Space clicks
-# it, and the score display changes again; closing the window ends the game
+# lit, and the score display changes; Tab moves the focus to a lit cell and
+# Space clicks it, and the score display changes again; closing the window ends the game
 # with status 0, and it has said nothing on the way.
 #   play_test.sh BINARY
 set -u
@@ -14,15 +14,30 @@ e2e_require
 
 binary=$1
 
+# A screenshot of the window into $shot. (Called in the test's own shell, not in
+# $(...), so that its failure ends the test.)
+shoot() {
+    e2e_shot "$main" "$shot" || fail "no screenshot of the game's window"
+}
+
+# The score display's look in the screenshot last taken.
 score_signature() {
-    e2e_shot "$main" "$shot"
     e2e_signature "$shot" "${score_area[@]}"
 }
 
-# Waits a little for the score display to look other than `$1`.
+# Fails at once, rather than giving input to what is not the board, when the game has
+# ended or the round has: on a machine slow enough for that, this test cannot play.
+still_playing() {
+    kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended while it was being played"
+    question >/dev/null && fail "the round ended before the test had played (is the machine very slow?)"
+}
+
+# Waits up to 2 s for the score display to look other than `$1`.
 score_changes_from() {
-    local tries
-    for tries in $(seq 20); do
+    local until=$((SECONDS + 2))
+    while [ $SECONDS -le $until ]; do
+        still_playing
+        shoot
         [ "$(score_signature)" != "$1" ] && return 0
         sleep 0.05
     done
@@ -46,6 +61,7 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 xdotool mousemove --sync $slow_x $slow_y click 1
 
 # A click on an idle cell shows the score, still 0.
+shoot
 blank=$(score_signature)
 for cell in 143 142 141; do
     [ "$(cell_colours | sed -n "$((cell + 1))p")" = "$idle" ] && break
@@ -58,6 +74,7 @@ zero=$(score_signature)
 # click lands; then the score stays as it is, and the next lit cell is tried.
 scored=
 for try in $(seq 15); do
+    still_playing
     cell=$(lit_cell not_pink)
     if [ -z "$cell" ]; then
         sleep 0.3
@@ -72,25 +89,31 @@ done
 [ -n "$scored" ] || fail "no mouse click on a lit cell changed the score"
 echo "the mouse scored on cell $scored"
 
-# The keyboard: focus stands on the cell the mouse clicked last. Put it just
-# before a lit cell with a click, Tab onto the lit cell, and Space clicks it.
-# From a score other than 0 every colour changes the score, pink included.
+# The keyboard alone: the focus stands on the cell the mouse clicked. Tab (or
+# Shift+Tab) moves it along the cells in their order onto the lit one, and
+# Space clicks it. Nothing else changes the score meanwhile, and from the score
+# the mouse made, other than 0, every colour changes it.
+focus=$scored
+shoot
 before=$(score_signature)
 pressed=
-for try in $(seq 15); do
+for try in $(seq 30); do
+    still_playing
     cell=$(lit_cell)
-    if [ -z "$cell" ] || [ "$cell" -eq 0 ]; then
+    # The light has to move on from the focused cell, for the keys to take the focus to it.
+    if [ -z "$cell" ] || [ "$cell" = "$focus" ]; then
         sleep 0.3
         continue
     fi
-    click_cell $((cell - 1))
-    # Should the light have moved onto that cell, the click scored: start again from there.
-    now=$(score_signature)
-    if [ "$now" != "$before" ]; then
-        before=$now
-        continue
+    if [ "$cell" -gt "$focus" ]; then
+        moves=$(yes Tab | head -n $((cell - focus)))
+    else
+        moves=$(yes shift+Tab | head -n $((focus - cell)))
     fi
-    xdotool key Tab space
+    # All at once, so that they land while the cell is still lit (the X server keeps their order).
+    # shellcheck disable=SC2086  # one key a word
+    xdotool key --delay 0 $moves space
+    focus=$cell
     if score_changes_from "$before"; then
         pressed=$cell
         break

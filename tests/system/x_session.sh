@@ -22,7 +22,6 @@
 #   e2e_wait_exit               until the game ends; sets E2E_GAME_STATUS, its exit status
 #                               (call it in the test's own shell, not in $(...))
 #   e2e_shot WINDOW FILE        a PNG screenshot of the window
-#   e2e_pixels FILE X,Y...      the colour at each point as RRGGBB, one a line
 #   e2e_signature FILE X Y W H  a hash of the pixels of a rectangle
 #   e2e_cleanup                 ends the game and the server; the EXIT trap calls it
 #   fail MESSAGE                says FAIL with what the game said on stderr, and exits 1
@@ -127,15 +126,6 @@ e2e_wait_exit() {
 
 e2e_shot() {
     import -window "$1" "$2"
-}
-
-e2e_pixels() {
-    local file=$1 point format=
-    shift
-    for point in "$@"; do
-        format="$format%[hex:p{$point}]\n"
-    done
-    convert "$file" -format "$format" info:
 }
 
 e2e_signature() {
