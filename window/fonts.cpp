@@ -32,6 +32,10 @@ QFont japaneseFont(qreal points)
 {
     QFont font(japaneseFamily());
     font.setPointSizeF(points);
+    // Japanese and ASCII text needs none of OpenType's shaping, and the IPA fonts draw
+    // it the same without: laying out each caption, score and prompt takes a fraction
+    // of the work. Scripts that need shaping are still shaped.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 }  // namespace

@@ -244,7 +244,11 @@ MessageAnswer MainWindow::showMessage(std::string_view prompt, MessageButtons bu
     } else {
         box = std::make_unique<MessageBox>(qText(title), qText(prompt), buttons, icon, this);
     }
-    return box->ask();
+    const MessageAnswer answer = box->ask();
+    // What the answer starts (the next round's timers) comes before the closed box is
+    // taken down, which takes a moment of its own.
+    box.release()->deleteLater();
+    return answer;
 }
 
 // The question the rounds end with, ready but for its prompt: built, polished, laid out

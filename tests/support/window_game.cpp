@@ -6,6 +6,8 @@
 #include "tests/support/message_answerer.h"
 #include "window/game_connection.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPushButton>
 
 namespace rumitaku::testing {
@@ -19,6 +21,9 @@ bool WindowGame::loadAnsweringOk(std::chrono::milliseconds answerDelay)
 {
     MessageAnswerer answerer({[](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); }}, answerDelay);
     game.load();
+    // The closed message is taken down once the events that are due are handled; here,
+    // before the test goes on, as the event loop would at once.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return !answerer.timedOut();
 }
 

@@ -7,6 +7,7 @@
 #include "window/message_box.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -248,7 +249,9 @@ TEST_F(WindowGameTest, TheQuestionIsReadyBeforeTheRoundEnds)
     game.timer2Timer();
     EXPECT_TRUE(shownReady);
     EXPECT_FALSE(script.timedOut());
+    // The answered box goes once the event loop comes to it; the next round's is made.
     QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QList<MessageBox*> next = window.findChildren<MessageBox*>();
     ASSERT_EQ(next.size(), 1);
     EXPECT_FALSE(next[0]->isVisible());
