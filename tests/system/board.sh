@@ -4,9 +4,11 @@
 # for the scripts that click them or read them off a screenshot. Sourced, not run.
 # shellcheck shell=bash disable=SC2034  # the variables are for the scripts that source this
 
-# Cells are 33 pixels square and stand 41 apart from (8, 8), numbered down the columns.
-cell_x() { echo $((8 + 41 * ($1 / 12) + 16)); }  # a cell's centre
-cell_y() { echo $((8 + 41 * ($1 % 12) + 16)); }
+# Cells are 33 pixels square and stand 41 apart from (8, 8), 12 to a column, numbered down
+# the columns.
+board_origin=8 cell_pitch=41 column_cells=12
+cell_x() { echo $((board_origin + cell_pitch * ($1 / column_cells) + 16)); }  # a cell's centre
+cell_y() { echo $((board_origin + cell_pitch * ($1 % column_cells) + 16)); }
 score_area=(546 98 117 37)                       # inside Label1's border
 fast_x=536 fast_y=424                            # 早い's centre
 slow_x=664 slow_y=424                            # 遅い's centre
@@ -38,9 +40,11 @@ idle=00FFFF pink=FF00FF                          # a cell's idle and pink colour
 shot=${e2e_dir:?}/shot.png                        # where the helpers below take their screenshots
 
 # Every cell's colour in the screenshot $shot, in index order: the pixel in the middle of
-# each cell's 41-pixel square, read in one pass (transposed, as the cells go down the columns).
+# each cell's square of the pitch, read in one pass (transposed, as the cells go down the columns).
 cell_colours() {
-    convert "$shot" -crop $((12 * 41))x$((12 * 41))+8+8 +repage -sample 12x12 -transpose -depth 8 txt:- \
+    local side=$((column_cells * cell_pitch))
+    convert "$shot" -crop "${side}x$side+$board_origin+$board_origin" +repage \
+        -sample "${column_cells}x$column_cells" -transpose -depth 8 txt:- \
         | awk 'NR > 1 { print substr($3, 2) }'
 }
 
