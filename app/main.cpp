@@ -6,7 +6,7 @@
 #include "window/game_connection.h"
 #include "window/main_window.h"
 #include "window/qt_clock.h"
-#include "window/startup.h"
+#include "app/startup.h"
 
 int main(int argc, char* argv[])
 {

@@ -13,7 +13,7 @@
 #include "window/game_connection.h"
 #include "window/main_window.h"
 #include "window/qt_clock.h"
-#include "window/startup.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QPushButton>

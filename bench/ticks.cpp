@@ -11,7 +11,7 @@
 #include "game/random_source.h"
 #include "tests/support/window_game.h"
 #include "window/qt_clock.h"
-#include "window/startup.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QTest>
@@ -80,10 +80,9 @@ int main(int argc, char* argv[])
     ReplayClock clock;
     testing::WindowGame play(random, clock);
     MainWindow& window = play.window;
-    // The start message is answered after a player's moment; once the round's question
-    // stands ready, as in a game, ticks are driven from here, and the round must not end.
+    // The start message is answered after a player's moment; ticks are then driven from
+    // here, and the round must not end.
     play.loadAnsweringOk(std::chrono::milliseconds(300));
-    QCoreApplication::processEvents();
     play.stopTimers();
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::fputs("bench_ticks: the window was never shown\n", stderr);

@@ -9,6 +9,24 @@
 
 namespace rumitaku {
 
+// The window's parts by the names the game's description gives them, and what each is:
+//
+//   Form1              the window
+//   co1                the cells, 0 to 143, numbered down the columns; cell 0 is the
+//                      template the others are copied from
+//   Label1, Label2     the score display and the remaining-time display
+//   Label3, Label4     their headings, 得点 and 時間
+//   Label5 to Label9   the colour legend, in the frame Frame1 (色の説明)
+//   Command1           早い, the fast speed button: 650 ms
+//   Command3           普通？, the normal speed button: 800 ms
+//   Command2           遅い, the slow speed button: 1400 ms, all three in the frame Frame2 (速度変更)
+//   Timer1             the lighting tick: 700 ms until a speed button is pressed
+//   Timer2             the round's end: 40 000 ms
+//   Ransuu             a whole number drawn uniformly from a range (Game::Ransuu)
+//
+// The rules see only what this interface gives them: the cells, the two displays,
+// the two timers and the message boxes.
+
 enum class Label { Label1, Label2 };
 enum class Timer { Timer1, Timer2 };
 

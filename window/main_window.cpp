@@ -3,26 +3,19 @@
 
 #include "window/main_window.h"
 
-#include "window/fonts.h"
-#include "window/frame_box.h"
-#include "window/message_box.h"
+#include "window/controls/frame_box.h"
+#include "window/dialogs/message_box.h"
 #include "window/qt_colour.h"
 #include "window/qt_text.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "game/texts.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QGuiApplication>
-#include <QLayout>
-#include <QPixmap>
-#include <QStringList>
-#include <QTimer>
+#include <QLabel>
 #include <QWindow>
-
-#include <cstdint>
-#include <limits>
 
 namespace rumitaku {
 
@@ -53,22 +46,42 @@ void setBackground(QWidget* widget, QColor colour)
     widget->setAutoFillBackground(true);
 }
 
-CaptionLabel* addLabel(QWidget* parent, const char* name, QRect geometry, std::string_view caption,
-                       qreal points)
+// Font A: the application's Japanese font, bold.
+QFont labelFont(qreal points)
 {
-    auto* label = new CaptionLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setText(qText(caption));
-    label->setFont(labelFont(points));
-    return label;
+    QFont font = QApplication::font();
+    font.setPointSizeF(points);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+// A heading: transparent, its caption centred at the top in black, whatever the
+// desktop's colours. Qt's label draws it; its buddy is the display it heads, which a
+// screen reader then reads with it.
+QLabel* addHeading(QWidget* parent, const char* name, QRect geometry, std::string_view caption,
+                   QWidget* display)
+{
+    auto* heading = new QLabel(qText(caption), parent);
+    heading->setObjectName(QLatin1String(name));
+    heading->setGeometry(geometry);
+    heading->setFont(labelFont(12));
+    heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette palette = heading->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    heading->setPalette(palette);
+    heading->setBuddy(display);
+    return heading;
 }
 
 // A white display or legend label with a border.
 CaptionLabel* addBoxedLabel(QWidget* parent, const char* name, QRect geometry,
                             std::string_view caption, qreal points, QColor textColour = Qt::black)
 {
-    CaptionLabel* label = addLabel(parent, name, geometry, caption, points);
+    auto* label = new CaptionLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setText(qText(caption));
+    label->setFont(labelFont(points));
     label->setBackground(Qt::white);
     label->setBorder(true);
     label->setTextColour(textColour);
@@ -102,7 +115,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
     setWindowTitle(qText(texts::windowCaption));
     setFixedSize(pixels(10545), pixels(7560));
     setBackground(this, QColor(192, 255, 192));
-    setFont(defaultFont());
 
     auto* cell = new CellButton(0, this);
     cell->setObjectName(QStringLiteral("co1"));
@@ -113,14 +125,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
 
     label1_ = addBoxedLabel(this, "Label1", twipsRect(8160, 1440, 1815, 615), {}, 12);
     label2_ = addBoxedLabel(this, "Label2", twipsRect(8160, 2760, 1815, 615), {}, 12);
-    CaptionLabel* label3 =
-        addLabel(this, "Label3", twipsRect(8280, 1080, 1575, 375), texts::scoreHeading, 12);
-    label3->setAlignment(Qt::AlignHCenter);
-    CaptionLabel* label4 =
-        addLabel(this, "Label4", twipsRect(8160, 2400, 1695, 255), texts::timeHeading, 12);
-    label4->setAlignment(Qt::AlignHCenter);
-    label1_->setHeading(label3);
-    label2_->setHeading(label4);
+    addHeading(this, "Label3", twipsRect(8280, 1080, 1575, 375), texts::scoreHeading, label1_);
+    addHeading(this, "Label4", twipsRect(8160, 2400, 1695, 255), texts::timeHeading, label2_);
 
     FrameBox* frame1 = addFrame(this, "Frame1", twipsRect(8160, 3720, 1935, 1575), texts::legendFrame);
     addBoxedLabel(frame1, "Label5", twipsRect(120, 240, 855, 375), texts::legendGreen, 9.75,
@@ -145,13 +151,17 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
     connect(command2, &FlatButton::clicked, this, &MainWindow::command2Clicked);
     connect(command3, &FlatButton::clicked, this, &MainWindow::command3Clicked);
 
-    connect(&timer1_, &PreciseTimer::timeout, this, &MainWindow::timer1Timer);
-    connect(&timer2_, &PreciseTimer::timeout, this, &MainWindow::timer2Timer);
+    // Qt's default timers may come up to 5 % of the interval early or late, which
+    // players would see in the ticks; precise ones keep to the millisecond.
+    timer1_.setTimerType(Qt::PreciseTimer);
+    timer2_.setTimerType(Qt::PreciseTimer);
+    timer1_.setInterval(Game::startInterval);
+    timer2_.setInterval(Game::roundMilliseconds);
+    connect(&timer1_, &QTimer::timeout, this, &MainWindow::timer1Timer);
+    connect(&timer2_, &QTimer::timeout, this, &MainWindow::timer2Timer);
     timer1_.start();
     timer2_.start();
 }
-
-MainWindow::~MainWindow() = default;
 
 void MainWindow::connectCell(int index)
 {
@@ -221,9 +231,6 @@ void MainWindow::setTimerEnabled(Timer which, bool enabled)
         timerOf(which).start();  // starts the interval afresh
     else
         timerOf(which).stop();
-    // A round starts: its question is built once the events that are due have been handled.
-    if (which == Timer::Timer2 && enabled && !question_)
-        QTimer::singleShot(0, this, &MainWindow::prepareQuestion);
 }
 
 void MainWindow::setTimerInterval(Timer which, int milliseconds)
@@ -237,48 +244,11 @@ MessageAnswer MainWindow::showMessage(std::string_view prompt, MessageButtons bu
                                       MessageIcon icon, std::string_view title)
 {
     waitUntilDrawn();
-    std::unique_ptr<MessageBox> box;
-    if (question_ && question_->isFor(buttons, icon, qText(title))) {
-        box = std::move(question_);
-        box->setText(qText(prompt));
-    } else {
-        box = std::make_unique<MessageBox>(qText(title), qText(prompt), buttons, icon, this);
-    }
+    auto* box = new MessageBox(qText(title), qText(prompt), buttons, icon, this);
     const MessageAnswer answer = box->ask();
-    // What the answer starts (the next round's timers) comes before the closed box is
-    // taken down, which takes a moment of its own.
-    box.release()->deleteLater();
+    // Taken down once what the answer starts, the next round's timers, has started.
+    box->deleteLater();
     return answer;
-}
-
-// The question the rounds end with, ready but for its prompt: built, polished, laid out
-// and given its window, none of which depends on the score.
-void MainWindow::prepareQuestion()
-{
-    if (question_ || !timer2_.isActive())
-        return;
-    question_ = std::make_unique<MessageBox>(qText(texts::messageTitle), QString(), MessageButtons::YesNo,
-                                             MessageIcon::None, this);
-    question_->ensurePolished();
-    question_->layout()->activate();
-    question_->createWindow();
-    drawQuestionAhead();
-}
-
-// Draws the question once off the screen, so that the glyphs of its prompt are at hand
-// when it is shown: the glyphs are kept for each fraction of a pixel they stand at, and
-// where the words after the score stand depends on how many characters the score has.
-// One line for each length, from "8" to "-32768".
-void MainWindow::drawQuestionAhead()
-{
-    const QString lowest = QString::number(std::numeric_limits<std::int16_t>::min());
-    QStringList lines;
-    for (qsizetype length = 1; length <= lowest.size(); ++length)
-        lines.append(qText(texts::roundEndPromptBefore) + lowest.right(length) + qText(texts::roundEndPromptAfter));
-    question_->setText(lines.join(QLatin1Char('\n')));
-    question_->adjustSize();
-    question_->grab();
-    question_->setText(QString());
 }
 
 // A window just shown is drawn once the window system exposes it. The start message

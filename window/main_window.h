@@ -3,22 +3,17 @@
 
 #pragma once
 
-#include "window/caption_label.h"
-#include "window/cell_button.h"
-#include "window/flat_button.h"
+#include "window/controls/caption_label.h"
+#include "window/controls/cell_button.h"
 #include "game/board.h"
 #include "game/form.h"
-#include "game/game.h"
-#include "window/precise_timer.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
-#include <memory>
 
 namespace rumitaku {
-
-class MessageBox;
 
 // The game's one window, Form1: the cells, the score and time displays, the
 // colour legend, the speed buttons and the two timers, laid out in twips at
@@ -31,10 +26,9 @@ public:
     static constexpr int twipsPerPixel = 15;
 
     explicit MainWindow(QWidget* parent = nullptr);
-    ~MainWindow() override;
 
     CellButton* co1(int index) const { return co1_[static_cast<std::size_t>(index)]; }
-    const PreciseTimer& timer(Timer which) const { return which == Timer::Timer1 ? timer1_ : timer2_; }
+    const QTimer& timer(Timer which) const { return which == Timer::Timer1 ? timer1_ : timer2_; }
 
     // Form
     void createCell(int index) override;
@@ -66,20 +60,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    PreciseTimer& timerOf(Timer which) { return which == Timer::Timer1 ? timer1_ : timer2_; }
+    QTimer& timerOf(Timer which) { return which == Timer::Timer1 ? timer1_ : timer2_; }
     void connectCell(int index);
     void waitUntilDrawn();
-    void prepareQuestion();
-    void drawQuestionAhead();
 
     std::array<CellButton*, board::cellCount> co1_{};
     CaptionLabel* label1_ = nullptr;                 // the score display
     CaptionLabel* label2_ = nullptr;                 // the remaining-time display
-    PreciseTimer timer1_{700};                       // the lighting tick
-    PreciseTimer timer2_{Game::roundMilliseconds};  // the round's end
-    // The round-end question, built while the round runs, so that the round's end
-    // only gives it its prompt and shows it.
-    std::unique_ptr<MessageBox> question_;
+    QTimer timer1_;  // the lighting tick
+    QTimer timer2_;  // the round's end
 };
 
 }  // namespace rumitaku

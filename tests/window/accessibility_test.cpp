@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/caption_label.h"
+#include "window/controls/caption_label.h"
 #include "tests/support/message_answerer.h"
 #include "tests/window/game_fixture.h"
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/answer_guard.h"
-#include "window/message_box.h"
+#include "window/dialogs/answer_guard.h"
+#include "window/dialogs/message_box.h"
 #include "tests/support/message_answerer.h"
 
 #include <QApplication>

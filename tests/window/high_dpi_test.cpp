@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/caption_label.h"
-#include "window/flat_button.h"
-#include "window/frame_box.h"
+#include "window/controls/caption_label.h"
+#include "window/controls/flat_button.h"
+#include "window/controls/frame_box.h"
 #include "tests/window/game_fixture.h"
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
@@ -177,6 +178,12 @@ TEST_F(HighDpiTest, EveryTextFitsInsideItsControl)
         const int flags = int(label->alignment()) | Qt::AlignTop | (label->wordWrap() ? Qt::TextWordWrap : 0);
         EXPECT_TRUE(inkFits(label->text(), label->font(), flags, room, inside))
             << label->objectName().toStdString();
+    }
+    // The headings, drawn by Qt's label in its contents, with no margin.
+    for (const QLabel* heading : window.findChildren<QLabel*>()) {
+        EXPECT_TRUE(inkFits(heading->text(), heading->font(), int(heading->alignment()), heading->contentsRect(),
+                            heading->rect()))
+            << heading->objectName().toStdString();
     }
     for (const FrameBox* frame : window.findChildren<FrameBox*>()) {
         const QFontMetrics metrics(frame->font());

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/support/message_answerer.h"
-#include "window/message_box.h"
+#include "window/dialogs/message_box.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/caption_label.h"
-#include "window/flat_button.h"
-#include "window/fonts.h"
-#include "window/frame_box.h"
+#include "window/controls/caption_label.h"
+#include "window/controls/flat_button.h"
+#include "app/fonts.h"
+#include "window/controls/frame_box.h"
 #include "window/main_window.h"
 
 #include <QApplication>
@@ -16,6 +16,7 @@
 #include <QStyleFactory>
 #include <QSignalSpy>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -34,6 +35,34 @@ QRect twips(int left, int top, int width, int height)
 QColor pixelAt(QWidget* widget, QPoint point)
 {
     return widget->grab().toImage().pixelColor(point);
+}
+
+// What a label shows, whether the window's own display label draws it or Qt's.
+struct LabelLook {
+    QString text;
+    QColor background;  // invalid where it is transparent
+    QColor textColour;
+    bool border;
+    bool wordWrap;
+    Qt::Alignment alignment;
+};
+
+LabelLook lookOf(const QWidget* widget)
+{
+    if (const auto* label = qobject_cast<const CaptionLabel*>(widget))
+        return {label->text(),     label->background(), label->textColour(),
+                label->hasBorder(), label->wordWrap(),  label->alignment()};
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    if (!label) {
+        ADD_FAILURE() << "not a label: " << widget->objectName().toStdString();
+        return {};
+    }
+    return {label->text(),
+            label->autoFillBackground() ? label->palette().color(label->backgroundRole()) : QColor(),
+            label->palette().color(label->foregroundRole()),
+            label->frameShape() != QFrame::NoFrame,
+            label->wordWrap(),
+            label->alignment()};
 }
 
 class WindowTest : public ::testing::Test {
@@ -118,19 +147,20 @@ TEST_F(WindowTest, LabelsShowTheirCaptionsColoursAndFonts)
     const QString family = QFontDatabase::families().contains("ＭＳ Ｐゴシック") ? "ＭＳ Ｐゴシック"
                                                                                 : "IPAPGothic";
     for (const auto& l : labels) {
-        auto* label = control<CaptionLabel>(l.name);
-        ASSERT_TRUE(label);
-        EXPECT_EQ(label->text(), l.text) << l.name;
-        EXPECT_EQ(label->background(), l.background) << l.name;
-        EXPECT_EQ(label->textColour(), l.textColour) << l.name;
-        EXPECT_EQ(label->hasBorder(), l.border) << l.name;
-        EXPECT_EQ(label->font().pointSizeF(), l.points) << l.name;
-        EXPECT_TRUE(label->font().bold()) << l.name;
-        EXPECT_EQ(label->font().family(), family) << l.name;
-        EXPECT_EQ(label->wordWrap(), std::string(l.name) == "Label9") << l.name;
+        QWidget* widget = control<QWidget>(l.name);
+        ASSERT_TRUE(widget);
+        const LabelLook label = lookOf(widget);
+        EXPECT_EQ(label.text, l.text) << l.name;
+        EXPECT_EQ(label.background, l.background) << l.name;
+        EXPECT_EQ(label.textColour, l.textColour) << l.name;
+        EXPECT_EQ(label.border, l.border) << l.name;
+        EXPECT_EQ(widget->font().pointSizeF(), l.points) << l.name;
+        EXPECT_TRUE(widget->font().bold()) << l.name;
+        EXPECT_EQ(widget->font().family(), family) << l.name;
+        EXPECT_EQ(label.wordWrap, std::string(l.name) == "Label9") << l.name;
     }
-    EXPECT_EQ(control<CaptionLabel>("Label3")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    EXPECT_EQ(control<CaptionLabel>("Label4")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(lookOf(control<QWidget>("Label3")).alignment & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(lookOf(control<QWidget>("Label4")).alignment & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 
     // Drawn: a black border, white inside, the heading over the window's own green.
     QWidget* label8 = control<QWidget>("Label8");
@@ -142,11 +172,13 @@ TEST_F(WindowTest, LabelsShowTheirCaptionsColoursAndFonts)
 
 TEST_F(WindowTest, TheLabelsFontHasJapaneseGlyphs)
 {
-    EXPECT_TRUE(hasJapaneseFont()) << QFontInfo(labelFont(12)).family().toStdString();
-    EXPECT_TRUE(QFontDatabase::writingSystems(QFontInfo(defaultFont()).family())
+    const QFont labelFont = control<QWidget>("Label1")->font();
+    EXPECT_TRUE(hasJapaneseFont()) << QFontInfo(labelFont).family().toStdString();
+    EXPECT_TRUE(QFontDatabase::writingSystems(QFontInfo(window.font()).family())
                     .contains(QFontDatabase::Japanese));
+    EXPECT_TRUE(QFontInfo(labelFont).bold());
     // The message boxes take the application's font: the same family, not a second font file.
-    EXPECT_EQ(QFontInfo(QApplication::font()).family(), QFontInfo(labelFont(12)).family());
+    EXPECT_EQ(QFontInfo(QApplication::font()).family(), QFontInfo(labelFont).family());
 }
 
 TEST_F(WindowTest, FramesAndSpeedButtonsShowTheirCaptionsAndColours)
@@ -211,8 +243,8 @@ TEST_F(WindowTest, ACellPaintsItsWholeRaisedFaceItselfWhateverTheStyle)
 
 TEST_F(WindowTest, BothTimersRunFromTheStart)
 {
-    const PreciseTimer& timer1 = window.timer(Timer::Timer1);
-    const PreciseTimer& timer2 = window.timer(Timer::Timer2);
+    const QTimer& timer1 = window.timer(Timer::Timer1);
+    const QTimer& timer2 = window.timer(Timer::Timer2);
     EXPECT_EQ(timer1.interval(), 700);
     EXPECT_EQ(timer2.interval(), 40000);
     EXPECT_TRUE(timer1.isActive());

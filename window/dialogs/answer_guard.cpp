@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/answer_guard.h"
+#include "window/dialogs/answer_guard.h"
 
 #include <QApplication>
 #include <QKeyEvent>

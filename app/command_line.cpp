@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/command_line.h"
+#include "app/command_line.h"
 
+#include "app/messages.h"
+#include "app/qt_reliance.h"
 #include "window/qt_text.h"
-#include "game/texts.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -16,15 +17,6 @@
 namespace rumitaku {
 
 namespace {
-
-// The options QGuiApplication, QApplication and the X11 platform plugin take out of
-// the arguments, as each of them reads them.
-const char* const qtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
-    "qwindowicon", "icon", "qwindowtitle", "title", "session", "style", "stylesheet",
-    "display", "name", "visual", "qmljsdebugger"};
-const char* const qtFlags[] = {"reverse", "testability", "widgetcount", "qdevel", "qdebug",
-                               "nograb", "dograb"};
 
 void addHidden(QCommandLineParser& parser, const char* name, bool takesValue)
 {
@@ -68,23 +60,23 @@ std::optional<int> answerCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     // Qt's options have one dash: -platform is one option, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(qText(texts::programDescription));
+    parser.setApplicationDescription(qText(messages::programDescription));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    for (const char* name : qtOptionsWithValue)
+    for (const char* name : qt_reliance::optionsWithValue)
         addHidden(parser, name, true);
-    for (const char* name : qtFlags)
+    for (const char* name : qt_reliance::flags)
         addHidden(parser, name, false);
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
-            return refuse(texts::unknownOption, asGiven(arguments, unknown.first()));
-        return refuse(texts::badCommandLine, parser.errorText());
+            return refuse(messages::unknownOption, asGiven(arguments, unknown.first()));
+        return refuse(messages::badCommandLine, parser.errorText());
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         // Without an application the parser does not know the program's name.
-        print(stdout, parser.helpText().replace(QLatin1String("<executable_name>"),
+        print(stdout, parser.helpText().replace(QLatin1String(qt_reliance::executableNamePlaceholder),
                                                 QCoreApplication::applicationName()));
         return 0;
     }
@@ -94,7 +86,7 @@ std::optional<int> answerCommandLine(const QStringList& arguments)
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())
-        return refuse(texts::unexpectedArgument, parser.positionalArguments().first());
+        return refuse(messages::unexpectedArgument, parser.positionalArguments().first());
     return std::nullopt;
 }
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/message_box.h"
+#include "window/dialogs/message_box.h"
 
-#include "window/answer_guard.h"
+#include "window/dialogs/answer_guard.h"
 #include "window/qt_text.h"
 #include "game/texts.h"
 
@@ -15,7 +15,7 @@ namespace rumitaku {
 
 MessageBox::MessageBox(const QString& title, const QString& prompt, MessageButtons buttons,
                        MessageIcon icon, QWidget* parent)
-    : QMessageBox(parent), buttons_(buttons), icon_(icon)
+    : QMessageBox(parent), buttons_(buttons)
 {
     setWindowTitle(title);
     // The prompt is read, not selected, as in the desktop's own message boxes; a label
@@ -53,19 +53,9 @@ MessageAnswer MessageBox::ask()
     return clickedButton() == button(QMessageBox::Yes) ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-bool MessageBox::isFor(MessageButtons buttons, MessageIcon icon, const QString& title) const
-{
-    return buttons == buttons_ && icon == icon_ && title == windowTitle();
-}
-
 bool MessageBox::takesAnswers() const
 {
     return !guard_ || guard_->takesAnswers();
-}
-
-void MessageBox::createWindow()
-{
-    create();
 }
 
 void MessageBox::keyPressEvent(QKeyEvent* event)

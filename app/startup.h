@@ -15,9 +15,10 @@ enum class Arguments { Game, Caller };
 
 // Makes the application as the game starts it, in this order: the program's names and
 // version; its command line (--help and --version end the program here, before any
-// display is needed); the platform settings; the application, which takes Qt's own
-// options out of argc and argv; screen readers, the Japanese font and the icon.
-// Exits with a line on stderr where the command line is wrong or there is no display.
+// display is needed); Wayland or X11, and no session bus launched for it; the
+// application, which takes Qt's own options out of argc and argv; screen readers, the
+// Japanese font and the icon. Exits with a line on stderr where the command line is
+// wrong or the platform cannot show a window.
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv,
                                                Arguments arguments = Arguments::Game);
 

@@ -22,13 +22,8 @@ public:
                MessageIcon icon, QWidget* parent);
 
     MessageAnswer ask();
-    // Whether it has these buttons, icon and title, whatever its prompt.
-    bool isFor(MessageButtons buttons, MessageIcon icon, const QString& title) const;
     // Whether input now answers the box: always, but for a question just come up.
     bool takesAnswers() const;
-    // Makes its window as showing it makes it, ahead of showing it. (Asking for the
-    // window's id would make it a native window, and with it each of its parent's controls.)
-    void createWindow();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -38,7 +33,6 @@ private:
     bool mustAnswer() const { return buttons_ == MessageButtons::YesNo; }
 
     MessageButtons buttons_;
-    MessageIcon icon_;
     AnswerGuard* guard_ = nullptr;
 };
 

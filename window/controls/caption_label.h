@@ -11,7 +11,9 @@ namespace rumitaku {
 
 // A label of fixed size: its caption, drawn at the top in its text colour,
 // over its background or over its parent where it has none, and an optional
-// one-pixel border. It never resizes itself to its caption.
+// one-pixel border. It never resizes itself to its caption. Not Qt's QLabel, whose
+// plain box frame takes the text's colour: the legend's coloured captions stand in
+// black borders. (The headings, with no border, are Qt's labels.)
 class CaptionLabel : public QWidget {
     Q_OBJECT
 
@@ -31,10 +33,6 @@ public:
     void setAlignment(Qt::Alignment alignment);
     bool wordWrap() const { return wordWrap_; }
     void setWordWrap(bool wrap);
-    // The label whose caption names this one's, as a heading names the display under it:
-    // a screen reader reads the two together.
-    CaptionLabel* heading() const { return heading_; }
-    void setHeading(CaptionLabel* heading) { heading_ = heading; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,7 +44,6 @@ private:
     bool border_ = false;
     Qt::Alignment alignment_ = Qt::AlignLeft;
     bool wordWrap_ = false;
-    CaptionLabel* heading_ = nullptr;  // a sibling, which lives as long as this label
 };
 
 }  // namespace rumitaku

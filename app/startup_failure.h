@@ -7,11 +7,6 @@
 
 namespace rumitaku {
 
-// Says in one line on standard error what the program could not get from the
-// system, with the system's reason, e.g. "...: too many open files)", and ends
-// it with status 1. `lineBeforeReason` is a text that ends where the reason goes.
-[[noreturn]] void exitForMissingResource(std::string_view lineBeforeReason, int error);
-
 // Says so in one line and ends the program with status 1 when fewer file
 // descriptors are left than the program takes at most (its display connection,
 // the event loop's wake-ups, its timers, the session bus, font and plugin files):

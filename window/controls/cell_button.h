@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "window/flat_button.h"
+#include "window/controls/flat_button.h"
 
 namespace rumitaku {
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/caption_label.h"
+#include "window/controls/caption_label.h"
 
-#include "window/edges.h"
-#include "window/screen_reader.h"
+#include "window/controls/edges.h"
+#include "window/accessibility/screen_reader.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/edges.h"
+#include "window/controls/edges.h"
 
 namespace rumitaku {
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/frame_box.h"
+#include "window/controls/frame_box.h"
 
-#include "window/edges.h"
+#include "window/controls/edges.h"
 
 #include <QPainter>
 

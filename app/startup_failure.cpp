@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/startup_failure.h"
+#include "app/startup_failure.h"
 
-#include "window/desktop_session.h"
+#include "app/messages.h"
+#include "app/qt_reliance.h"
 #include "window/qt_text.h"
-#include "game/texts.h"
 
 #include <QGuiApplication>
 #include <QLatin1String>
@@ -16,11 +16,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -62,13 +60,13 @@ QString platformAskedFor()
 {
     const QString platform = platformAskedFor();
     if (startupMessages().pluginMissing)
-        printLine(qText(texts::noPlatformPlugin).arg(platform).toStdString());
+        printLine(qText(messages::noPlatformPlugin).arg(platform).toStdString());
     else if (platform == QLatin1String("xcb"))
-        printLine(texts::noDisplay);
+        printLine(messages::noDisplay);
     else if (platform == QLatin1String("wayland"))
-        printLine(texts::noWaylandCompositor);
+        printLine(messages::noWaylandCompositor);
     else
-        printLine(qText(texts::unusablePlatformPlugin).arg(platform).toStdString());
+        printLine(qText(messages::unusablePlatformPlugin).arg(platform).toStdString());
     std::_Exit(1);
 }
 
@@ -78,14 +76,14 @@ void handleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
     if (messages.holding) {
         if (type == QtFatalMsg)
             exitForPlatform();
-        if (text.contains(QLatin1String("Could not find the Qt platform plugin")))
+        if (text.contains(QLatin1String(qt_reliance::noSuchPlugin)))
             messages.pluginMissing = true;
         messages.held.push_back({type, context.category ? context.category : "default", text});
         return;
     }
     // Qt's words before it ends the program itself (X11's "connection broke", Wayland's).
-    if (text.contains(QLatin1String("connection broke"))) {
-        printLine(texts::lostDisplay);
+    if (text.contains(QLatin1String(qt_reliance::connectionBroke))) {
+        printLine(messages::lostDisplay);
         std::_Exit(1);
     }
     messages.next(type, context, text);
@@ -110,7 +108,7 @@ void releaseStartupMessages()
     const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
     const bool fellBack = !asked.isEmpty() && asked.split(QLatin1Char(';')).first() != QGuiApplication::platformName();
     for (const HeldMessage& message : messages.held) {
-        if (fellBack || message.category.rfind("qt.qpa.", 0) == 0 || isAboutWithheldRuntimeDirectory(message.text))
+        if (fellBack || message.category.rfind(qt_reliance::platformCategoryPrefix, 0) == 0)
             continue;
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
         messages.next(message.type, context, message.text);
@@ -123,20 +121,6 @@ void printLine(std::string_view line)
     std::fwrite(line.data(), 1, line.size(), stderr);
     std::fputc('\n', stderr);
     std::fflush(stderr);
-}
-
-void exitForMissingResource(std::string_view lineBeforeReason, int error)
-{
-    // The C library's reason starts with a capital, as a sentence of its own would.
-    std::string reason = std::strerror(error);
-    if (!reason.empty())
-        reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
-    std::string line(lineBeforeReason);
-    line += reason;
-    line += ')';
-    printLine(line);
-    // Nothing else of the program is in a state to be wound down: no destructors.
-    std::_Exit(1);
 }
 
 void exitWithoutFreeDescriptors()
@@ -160,7 +144,7 @@ void exitWithoutFreeDescriptors()
         ::close(fd);
     // Any other failure (no /dev/null, say) tells nothing about descriptors.
     if (error == EMFILE || error == ENFILE) {
-        printLine(texts::tooFewDescriptors);
+        printLine(messages::tooFewDescriptors);
         std::_Exit(1);
     }
 }

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/cell_button.h"
+#include "window/controls/cell_button.h"
 
 #include "game/board.h"
 

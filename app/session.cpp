@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The rumitaku developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/session.h"
+
+#include <QByteArray>
+#include <QFileInfo>
+#include <QString>
+#include <QtGlobal>
+
+namespace rumitaku {
+
+// Qt alone takes its Wayland plugin in a Wayland session (but on GNOME, where it takes
+// X11) with nothing to fall back on, and only X11 elsewhere; a compositor without X11
+// gets Wayland too. Naming both makes Qt try them in turn.
+void chooseWaylandOrX11()
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP").toLower() + qgetenv("XDG_SESSION_DESKTOP").toLower();
+    const bool waylandSession = qgetenv("XDG_SESSION_TYPE") == "wayland" && !desktop.contains("gnome");
+    const bool waylandOnly = qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("DISPLAY");
+    if (waylandSession || waylandOnly)
+        qputenv("QT_QPA_PLATFORM", "wayland;xcb");
+}
+
+// With no session bus address libdbus takes the bus in the runtime directory, and
+// without one there it has dbus-launch start a bus for the game that outlives it
+// (and leaves files in the home directory). An address of a kind libdbus does not
+// know, "disabled:", makes it fail at once, and Qt's accessibility then stays quiet.
+void refuseSessionBusLaunch()
+{
+    if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
+        return;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus")))
+        return;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+}
+
+}  // namespace rumitaku
