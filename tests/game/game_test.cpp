@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "game/colour.h"
-#include "tests/game/fake_form.h"
-#include "game/game.h"
-#include "tests/game/scripted.h"
+#include "tests/game/rules_fixture.h"
 #include "game/texts.h"
 
 #include <gtest/gtest.h>
@@ -33,25 +31,8 @@ void scriptTick(ScriptedRandom& random, int cell, Rgb colour)
     }
 }
 
-class GameTest : public ::testing::Test {
+class GameTest : public RulesFixture {
 protected:
-    RecordingForm form;
-    ScriptedRandom random;
-    ScriptedClock clock;
-    Game game{form, random, clock};
-
-    // Load, with the start message closed at `closedAt` on the clock.
-    void load(float closedAt = 100.0f)
-    {
-        form.answer = [this, closedAt](const RecordingForm::Message&) {
-            clock.now = closedAt;
-            return MessageAnswer::Ok;
-        };
-        game.load();
-        form.answer = nullptr;
-        form.log.clear();
-    }
-
     void tick(int cell, Rgb colour, float at)
     {
         scriptTick(random, cell, colour);

@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "game/colour.h"
-#include "tests/game/fake_form.h"
-#include "game/game.h"
-#include "tests/game/scripted.h"
+#include "tests/game/rules_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -14,19 +12,9 @@
 namespace rumitaku::testing {
 namespace {
 
-class RoundsTest : public ::testing::Test {
+class RoundsTest : public RulesFixture {
 protected:
-    RecordingForm form;
-    ScriptedRandom random;
-    ScriptedClock clock;
-    Game game{form, random, clock};
-
-    void SetUp() override
-    {
-        clock.now = 10.0f;
-        game.load();
-        form.log.clear();
-    }
+    void SetUp() override { load(10.0f); }
 
     void scoreTo(int target)
     {

@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "game/colour.h"
-#include "tests/game/fake_form.h"
-#include "game/game.h"
-#include "tests/game/scripted.h"
+#include "tests/game/rules_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +11,9 @@
 namespace rumitaku::testing {
 namespace {
 
-class ScoringTest : public ::testing::Test {
+class ScoringTest : public RulesFixture {
 protected:
-    RecordingForm form;
-    ScriptedRandom random;
-    ScriptedClock clock;
-    Game game{form, random, clock};
-
-    void SetUp() override { game.load(); }
+    void SetUp() override { load(); }
 
     // Clicks cell 9 showing `colour`; returns the score display.
     std::string click(Rgb colour)
