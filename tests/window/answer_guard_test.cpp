@@ -4,6 +4,7 @@
 #include "window/dialogs/answer_guard.h"
 #include "window/dialogs/message_box.h"
 #include "tests/support/message_answerer.h"
+#include "tests/window/screen_reader_bridge.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -141,6 +142,42 @@ TEST_F(AnswerGuardTest, AKeyPressedBeforeItOpensDoesNotAnswerIt)
                 EXPECT_FALSE(script.timedOut());
             }
         }
+    }
+}
+
+// Under a screen reader each key comes twice: the shortcuts see it as the window system
+// delivers it, then the bridge takes it, and delivers a copy of it once the screen reader
+// has seen it. The copy is the same press: it answers the question when the press was
+// meant for it, and not when the press came in the first moment, or from a key held down.
+TEST_F(AnswerGuardTest, UnderAScreenReaderTheKeyboardAnswersIt)
+{
+    for (const bool heldKey : {false, true}) {
+        SCOPED_TRACE(heldKey ? "with a key held from before" : "");
+        ScreenReaderBridge bridge;
+        auto box = question();
+        bool openAfterEarlyPress = false;
+        bool openAfterHeldKey = false;
+        MessageAnswerer script({[&](QMessageBox& shown) {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
+            QWindow* window = shown.windowHandle();
+            QTest::keyClick(window, Qt::Key_N);
+            momentPasses();
+            bridge.clientAnswers();
+            openAfterEarlyPress = shown.isVisible();
+            if (heldKey) {
+                for (int i = 0; i < 3; ++i)
+                    QTest::simulateEvent(window, true, Qt::Key_Y, Qt::NoModifier, QStringLiteral("y"), true);
+                QTest::keyRelease(window, Qt::Key_Y);
+                bridge.clientAnswers();
+            }
+            openAfterHeldKey = shown.isVisible();
+            QTest::keyClick(window, Qt::Key_N);
+            bridge.clientAnswers();
+        }});
+        EXPECT_EQ(box->ask(), MessageAnswer::No);
+        EXPECT_TRUE(openAfterEarlyPress);
+        EXPECT_TRUE(openAfterHeldKey);
+        EXPECT_FALSE(script.timedOut());
     }
 }
 

@@ -6,6 +6,7 @@
 #include "app/fonts.h"
 #include "window/controls/frame_box.h"
 #include "window/main_window.h"
+#include "tests/window/screen_reader_bridge.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -338,6 +339,31 @@ TEST_F(WindowTest, AHeldKeyClicksOnce)
         send(button, QEvent::KeyRelease, Qt::Key_Return, false, time += 33);
         EXPECT_EQ(clicks.count(), holds + 1) << button->objectName().toStdString();
     }
+}
+
+// Under a screen reader the buttons get each key as the bridge's copy, which carries no
+// time: every press clicks once, and a held key's repeats do not click again.
+TEST_F(WindowTest, UnderAScreenReaderEachKeyPressClicksOnce)
+{
+    ScreenReaderBridge bridge;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QSignalSpy clicks(&window, &MainWindow::co1Clicked);
+    window.co1(0)->setFocus();
+    QWindow* handle = window.windowHandle();
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Space}) {
+        QTest::keyClick(handle, key);
+        bridge.clientAnswers();
+    }
+    EXPECT_EQ(clicks.count(), 3);
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+        QTest::keyPress(handle, key);
+        for (int i = 0; i < 5; ++i)
+            QTest::simulateEvent(handle, true, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString(), true);
+        QTest::keyRelease(handle, key);
+        bridge.clientAnswers();
+    }
+    EXPECT_EQ(clicks.count(), 5);
 }
 
 }  // namespace

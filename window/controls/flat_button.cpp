@@ -104,7 +104,8 @@ bool clicksOnKey(int key)
 }  // namespace
 
 // Enter and Return click the focused button when pressed, Space when let go. A key
-// held down clicks once: its repeats do not click again.
+// held down clicks once: its repeats do not click again. (From an X server whose repeats
+// Qt does not recognise, Space clicks at the first repeat's release, and not again.)
 void FlatButton::keyPressEvent(QKeyEvent* event)
 {
     if (!clicksOnKey(event->key())) {
@@ -112,7 +113,7 @@ void FlatButton::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
-    if (!pressedAfresh(*event))
+    if (keys_.press(*event) != KeyPresses::Press::Fresh)
         return;
     if (event->key() == Qt::Key_Space)
         QAbstractButton::keyPressEvent(event);  // down now, clicked when let go
@@ -127,32 +128,14 @@ void FlatButton::keyReleaseEvent(QKeyEvent* event)
         return;
     }
     event->accept();
-    if (event->isAutoRepeat() || keysDown_.erase(event->key()) == 0)
-        return;
-    keysReleasedAt_[event->key()] = event->timestamp();
-    if (event->key() == Qt::Key_Space)
+    if (keys_.release(*event) && event->key() == Qt::Key_Space)
         QAbstractButton::keyReleaseEvent(event);
-}
-
-// A repeat comes flagged, or as a press while the key is down, or, from an X server
-// whose repeats Qt does not recognise, as a release and a press at the very same
-// time. Space then clicks at the first repeat's release, and not again. Events made
-// within the program carry no time and are never taken for a repeat.
-bool FlatButton::pressedAfresh(const QKeyEvent& event)
-{
-    if (event.isAutoRepeat())
-        return false;
-    const int key = event.key();
-    const auto released = keysReleasedAt_.find(key);
-    const bool repeated = event.timestamp() != 0 && released != keysReleasedAt_.end()
-                          && released->second == event.timestamp();
-    return keysDown_.insert(key).second && !repeated;
 }
 
 // The key's release goes elsewhere once the focus has.
 void FlatButton::focusOutEvent(QFocusEvent* event)
 {
-    keysDown_.clear();
+    keys_.forget();
     QAbstractButton::focusOutEvent(event);
 }
 

@@ -3,11 +3,10 @@
 
 #pragma once
 
+#include "window/key_presses.h"
+
 #include <QAbstractButton>
 #include <QColor>
-
-#include <map>
-#include <set>
 
 namespace rumitaku {
 
@@ -36,12 +35,9 @@ protected:
 
 private:
     void beOpaque();
-    bool pressedAfresh(const QKeyEvent& event);
 
     QColor colour_{192, 192, 192};
-    // The clicking keys that are down on this button, and when each was last let go.
-    std::set<int> keysDown_;
-    std::map<int, unsigned long> keysReleasedAt_;
+    KeyPresses keys_;  // the clicking keys
 };
 
 }  // namespace rumitaku

@@ -20,14 +20,7 @@ AnswerGuard::AnswerGuard(QWidget* box)
           return static_cast<qint64>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
       })
 {
-    // The whole application's input: a key pressed on the board before the box
-    // appears is still down when it does.
-    qApp->installEventFilter(this);
-}
-
-AnswerGuard::~AnswerGuard()
-{
-    qApp->removeEventFilter(this);
+    box->installEventFilter(this);
 }
 
 bool AnswerGuard::takesAnswers() const
@@ -39,13 +32,12 @@ bool AnswerGuard::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::Show:
+        if (watched == box_ && !shownAt_)
+            appear();
+        return false;
     case QEvent::Hide:
-        if (watched == box_) {
-            if (event->type() == QEvent::Show)
-                appear();
-            else
-                shownAt_.reset();
-        }
+        if (watched == box_ && shownAt_)
+            disappear();
         return false;
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
@@ -58,20 +50,15 @@ bool AnswerGuard::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget)
-        return false;  // the window system's window; its widget gets the event next
-    if (widget != box_ && !box_->isAncestorOf(widget)) {
-        if (!box_->isVisible() && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease))
-            watchKeyElsewhere(static_cast<QKeyEvent*>(event));
-        return false;
-    }
+    if (!widget || (widget != box_ && !box_->isAncestorOf(widget)))
+        return false;  // not the box's, or the window system's window, whose widget gets the event next
     if (event == passed_ && widget->isAncestorOf(static_cast<const QWidget*>(passedAt_))) {
         passedAt_ = widget;
         return false;
     }
     const bool admitted = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress
                                   || event->type() == QEvent::KeyRelease
-                              ? decideKey(static_cast<QKeyEvent*>(event))
+                              ? admitsKey(static_cast<QKeyEvent*>(event))
                               : admitsMouse(static_cast<QMouseEvent*>(event));
     if (!admitted) {
         event->accept();  // goes no further, to the box or anywhere
@@ -82,59 +69,26 @@ bool AnswerGuard::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-bool AnswerGuard::decideKey(const QKeyEvent* event)
+// A key press is seen first by the shortcuts, then as itself, and under a screen reader
+// again as the bridge's copy: all take the decision made at the first. Keys that went
+// down before the box appeared come to it as repeats, or as releases of presses it did
+// not take.
+bool AnswerGuard::admitsKey(const QKeyEvent* event)
 {
     const int key = event->key();
-    switch (event->type()) {
-    case QEvent::ShortcutOverride:
-        pendingKey_ = key;
-        pendingAdmitted_ = admitsPress(event);
-        return pendingAdmitted_;
-    case QEvent::KeyPress:
-        if (pendingKey_ == key) {
-            pendingKey_ = 0;
-            return pendingAdmitted_;
-        }
-        return admitsPress(event);
-    default:
-        pendingKey_ = 0;
-        return admitsRelease(event);
-    }
-}
-
-bool AnswerGuard::admitsPress(const QKeyEvent* event)
-{
-    const int key = event->key();
-    if (!takesAnswers()) {
-        keysDown_.erase(key);
-        heldKeys_[key] = std::nullopt;
-        return false;
-    }
-    if (event->isAutoRepeat())
-        return false;
-    if (const auto held = heldKeys_.find(key); held != heldKeys_.end()) {
-        // X repeats a held key as a release and a press at the very same time, and
-        // Qt does not always see the pair for what it is. Events made within the
-        // program carry no time and are never taken for a repeat.
-        const std::optional<unsigned long> released = held->second;
-        if (!released || (*released == event->timestamp() && event->timestamp() != 0)) {
-            held->second = std::nullopt;
+    if (event->type() == QEvent::KeyRelease)
+        return keys_.release(*event) && keysTaken_.erase(key) > 0;
+    switch (keys_.press(*event)) {
+    case KeyPresses::Press::Fresh:
+        if (!takesAnswers())
             return false;
-        }
-        heldKeys_.erase(held);  // let go, and now pressed afresh
-    }
-    // A repeat that came without its release.
-    return keysDown_.insert(key).second;
-}
-
-bool AnswerGuard::admitsRelease(const QKeyEvent* event)
-{
-    if (event->isAutoRepeat())
-        return false;
-    const int key = event->key();
-    if (keysDown_.erase(key) > 0)
+        keysTaken_.insert(key);
         return true;
-    heldKeys_[key] = event->timestamp();
+    case KeyPresses::Press::Again:
+        return keysTaken_.count(key) > 0;
+    case KeyPresses::Press::Repeat:
+        break;
+    }
     return false;
 }
 
@@ -156,27 +110,22 @@ bool AnswerGuard::admitsMouse(const QMouseEvent* event)
     return true;
 }
 
-// Keys pressed on the board while the box is away are down when it appears,
-// unless they are let go before.
-void AnswerGuard::watchKeyElsewhere(const QKeyEvent* event)
-{
-    if (event->isAutoRepeat())
-        return;
-    if (event->type() == QEvent::KeyPress)
-        heldKeys_[event->key()] = std::nullopt;
-    else
-        heldKeys_.erase(event->key());
-}
-
+// The whole application's input is watched while the box is shown: input goes to the
+// box's window, and from it to its buttons.
 void AnswerGuard::appear()
 {
     shownAt_ = clock_();
     heldButtons_ = QGuiApplication::mouseButtons();
-    for (const int key : keysDown_)
-        heldKeys_[key] = std::nullopt;
-    keysDown_.clear();
-    pendingKey_ = 0;
+    keys_.forget();
+    keysTaken_.clear();
     passed_ = nullptr;
+    qApp->installEventFilter(this);
+}
+
+void AnswerGuard::disappear()
+{
+    qApp->removeEventFilter(this);
+    shownAt_.reset();
 }
 
 }  // namespace rumitaku

@@ -3,10 +3,11 @@
 
 #pragma once
 
+#include "window/key_presses.h"
+
 #include <QObject>
 
 #include <functional>
-#include <map>
 #include <optional>
 #include <set>
 
@@ -33,9 +34,8 @@ public:
     // question needs longer than that before answering it.
     static constexpr int blindMs = 400;
 
-    // Watches the input that reaches `box` and its children, from now on.
+    // Watches the input that reaches `box` and its children while it is shown.
     explicit AnswerGuard(QWidget* box);
-    ~AnswerGuard() override;
 
     // Whether the moment after the box appeared has passed.
     bool takesAnswers() const;
@@ -47,25 +47,18 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool admitsPress(const QKeyEvent* event);
-    bool admitsRelease(const QKeyEvent* event);
+    bool admitsKey(const QKeyEvent* event);
     bool admitsMouse(const QMouseEvent* event);
-    bool decideKey(const QKeyEvent* event);
-    void watchKeyElsewhere(const QKeyEvent* event);
     void appear();
+    void disappear();
 
     QWidget* box_;
     Clock clock_;
     std::optional<qint64> shownAt_;
-    // Keys whose press the box took; keys that went down before it would take
-    // them, each with the time of its latest release (none while still down).
-    std::set<int> keysDown_;
-    std::map<int, std::optional<unsigned long>> heldKeys_;
+    // The keys that are down on the box, and of them those whose press it took.
+    KeyPresses keys_;
+    std::set<int> keysTaken_;
     Qt::MouseButtons heldButtons_;
-    // A key press is seen first by the shortcuts, then as itself: both take the
-    // first decision.
-    int pendingKey_ = 0;
-    bool pendingAdmitted_ = false;
     // An event the box's child let pass goes on to its parents: once decided is enough.
     const QEvent* passed_ = nullptr;
     const QObject* passedAt_ = nullptr;
