@@ -281,9 +281,16 @@ void MainWindow::unloadWindow()
     close();
 }
 
-// Closing the window ends the program; the timers must not fire while it winds down.
+// Closing the window ends the program; the timers must not fire while it winds down. But
+// a message box waits for its answer first: Qt holds a window system's close back from a
+// window a modal box blocks, yet a Wayland compositor may close the window beneath the
+// box all the same (mutter does, at Alt+F4 on the box).
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (QApplication::activeModalWidget()) {
+        event->ignore();
+        return;
+    }
     timer1_.stop();
     timer2_.stop();
     QWidget::closeEvent(event);

@@ -118,5 +118,39 @@ TEST_F(ClosingTest, WithASpeedChangePending)
     closeAt(Moment::WithASpeedChangePending);
 }
 
+// While a message box waits for its answer, closing the window does nothing, whatever
+// the window system does with the close: the box is answered first. No still ends the game.
+TEST_F(ClosingTest, NotWhileAMessageBoxIsOpen)
+{
+    MainWindow& form = *window;
+    connectGame(form, *game);
+    form.setTimerInterval(Timer::Timer2, 100);
+    bool standsAtStart = false;
+    bool standsAtQuestion = false;
+    const auto closeAndLook = [&](QMessageBox& box) {
+        form.close();
+        return form.isVisible() && box.isVisible();
+    };
+    MessageAnswerer script({[&](QMessageBox& box) {
+                                standsAtStart = closeAndLook(box);
+                                clickButton(box, "OK");
+                            },
+                            [&](QMessageBox& box) {
+                                standsAtQuestion = closeAndLook(box);
+                                clickButton(box, "いいえ(&N)");
+                            }});
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(20000);
+
+    game->load();
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(standsAtStart);
+    EXPECT_TRUE(standsAtQuestion);
+    EXPECT_FALSE(script.timedOut());
+    EXPECT_FALSE(form.isVisible());
+}
+
 }  // namespace
 }  // namespace rumitaku::testing
