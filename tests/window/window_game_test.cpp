@@ -219,6 +219,63 @@ TEST(QuestionBox, NoIsAnAnswerToo)
     EXPECT_EQ(question.ask(), MessageAnswer::No);
 }
 
+// Counts the events of one type that the widget it watches gets.
+class EventCount : public QObject {
+public:
+    EventCount(QWidget* widget, QEvent::Type type) : type_(type) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == type_;
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+};
+
+// A window manager may place the window after the box has come up over it: the box moves
+// with it, until the player moves the box; and the box takes the keyboard back whenever
+// the window beneath it is activated.
+TEST(MessageBoxOverItsWindow, StaysOverItAndKeepsTheKeyboard)
+{
+    QWidget board;
+    board.setFixedSize(703, 504);
+    board.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));
+    MessageBox box("ルミタク", "ゲームを開始します！", MessageButtons::Ok, MessageIcon::Question, &board);
+    const auto over = [&] {
+        return (box.frameGeometry().center() - board.frameGeometry().center()).manhattanLength() <= 2;
+    };
+    bool overAtFirst = false;
+    bool overOncePlaced = false;
+    bool activeAgain = false;
+    bool leftWhereMoved = false;
+    MessageAnswerer script({[&](QMessageBox&) {
+        overAtFirst = over();
+        board.move(40, 30);
+        overOncePlaced = QTest::qWaitFor(over);
+        EventCount activations(&board, QEvent::WindowActivate);
+        board.activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return activations.count > 0; }));
+        activeAgain = QTest::qWaitFor([&] { return box.isActiveWindow(); });
+        box.move(5, 5);
+        EventCount moves(&board, QEvent::Move);
+        board.move(60, 50);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return moves.count > 0; }));
+        leftWhereMoved = box.pos() == QPoint(5, 5);
+        clickButton(box, "OK");
+    }});
+    EXPECT_EQ(box.ask(), MessageAnswer::Ok);
+    EXPECT_TRUE(overAtFirst);
+    EXPECT_TRUE(overOncePlaced);
+    EXPECT_TRUE(activeAgain);
+    EXPECT_TRUE(leftWhereMoved);
+    EXPECT_FALSE(script.timedOut());
+}
+
 // The round's end only gives the question its prompt and shows it: the box stands ready
 // from the start of the round, and the next round has its own.
 TEST_F(WindowGameTest, TheQuestionIsMadeWhenTheRoundEndsAndTakenDownOnceAnswered)

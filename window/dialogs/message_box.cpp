@@ -58,6 +58,47 @@ bool MessageBox::takesAnswers() const
     return !guard_ || guard_->takesAnswers();
 }
 
+// Qt puts the box over its parent as it shows it. A window manager may place the parent
+// only afterwards: when it is slow, or places windows itself. So the box stays over its
+// parent while it is shown, until the player moves it.
+//
+// And it keeps the keyboard. An X window manager gives a modal box the focus, and back to
+// it when the player clicks its parent. A Wayland compositor that knows nothing of modal
+// boxes may leave the focus on the parent, or give it back at the next click on the board,
+// and Qt then drops the keys the parent gets: so the box asks to be activated when it
+// comes up and whenever its parent is. A compositor with focus-stealing prevention (KWin,
+// mutter) grants that only with an xdg-activation token made from the player's latest
+// input on the focused window, which is what Qt asks for when a window asks to be activated.
+void MessageBox::showEvent(QShowEvent* event)
+{
+    QMessageBox::showEvent(event);
+    placedAt_ = pos();
+    if (parentWidget())
+        parentWidget()->installEventFilter(this);
+    // Once the window system has the box's window, which it gets after this event.
+    QMetaObject::invokeMethod(this, &QWidget::activateWindow, Qt::QueuedConnection);
+}
+
+void MessageBox::hideEvent(QHideEvent* event)
+{
+    if (parentWidget())
+        parentWidget()->removeEventFilter(this);
+    QMessageBox::hideEvent(event);
+}
+
+bool MessageBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget()) {
+        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && pos() == placedAt_) {
+            adjustPosition(parentWidget());
+            placedAt_ = pos();
+        } else if (event->type() == QEvent::WindowActivate) {
+            activateWindow();
+        }
+    }
+    return QMessageBox::eventFilter(watched, event);
+}
+
 void MessageBox::keyPressEvent(QKeyEvent* event)
 {
     if (mustAnswer() && event->key() == Qt::Key_Escape) {

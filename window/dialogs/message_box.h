@@ -26,14 +26,18 @@ public:
     bool takesAnswers() const;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     bool mustAnswer() const { return buttons_ == MessageButtons::YesNo; }
 
     MessageButtons buttons_;
     AnswerGuard* guard_ = nullptr;
+    QPoint placedAt_;  // where it was put over its parent
 };
 
 }  // namespace rumitaku
