@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The rumitaku developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The real game in a real X session, with input a player gives without meaning to:
-# a key held down on a speed button clicks it once, however long the X server
-# repeats it; and clicks that go on at the place of いいえ while the round ends
+# The real game in a real X session with a window manager, with input a player gives
+# without meaning to: a key held down on a speed button clicks it once, however long
+# the X server repeats it; and clicks that go on at the place of いいえ while the round ends
 # leave the round-end question open and the game running, until a click that comes
 # after the question has been seen answers it. Plays two rounds of 40 s.
 #   answer_test.sh BINARY
@@ -11,6 +11,7 @@ set -u
 . "$(dirname "$0")/x_session.sh"
 . "$(dirname "$0")/board.sh"
 e2e_require
+e2e_require_wm
 
 binary=$1
 
@@ -23,7 +24,7 @@ round_start=$SECONDS
 # the tick interval afresh: were the key's repeats clicks, no tick would come while it
 # is held, and the lit cell would stay. Held for 5 s, the key sees at least two ticks of
 # 1400 ms, even if its one click comes at the first repeat, some 660 ms after the press.
-xdotool mousemove --sync $slow_x $slow_y click 1
+xdotool mousemove --window "$main" --sync $slow_x $slow_y click 1
 xdotool windowfocus --sync "$main"
 for key in space Return; do
     xdotool keydown $key
@@ -40,7 +41,7 @@ done
 
 # The first round's question shows where いいえ stands: at the bottom right of the box.
 box=$(question 50) || fail "no question at the end of the first round"
-eval "$(xdotool getwindowgeometry --shell "$box")"
+read -r X Y WIDTH HEIGHT < <(e2e_rect "$box")
 no_x=$((X + WIDTH - 51)) no_y=$((Y + HEIGHT - 26))
 echo "the question stands at ${X},${Y} ${WIDTH}x$HEIGHT; いいえ at $no_x,$no_y"
 sleep 1

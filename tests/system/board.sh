@@ -12,12 +12,14 @@ cell_y() { echo $((board_origin + cell_pitch * ($1 % column_cells) + 16)); }
 score_area=(546 98 117 37)                       # inside Label1's border
 fast_x=536 fast_y=424                            # 早い's centre
 slow_x=664 slow_y=424                            # 遅い's centre
+# (Positions in the window: `xdotool mousemove --window "$main" X Y` moves the pointer there.)
 
-# Starts a private X server at 96 DPI and the game in it, unscaled, and waits for its window
-# and the start message over it: sets `main` and `start`, their window ids.
+# Starts a private X server at 96 DPI with a window manager, and the game in it, unscaled, and
+# waits for its window and the start message over it: sets `main` and `start`, their window ids.
 e2e_open_game() {
     unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
     e2e_start_xvfb
+    e2e_start_wm
     e2e_start_game "$@"
     start=$(e2e_window '^ルミタク$')
     [ -n "$start" ] || fail "no start message"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The rumitaku developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The real game in a real X session, played as a player plays it: Return
-# closes the start message; the mouse clicks a cell that the screenshot shows
+# The real game in a real X session with a window manager, played as a player plays it:
+# the start message stands over the window; Return closes it; the mouse clicks a cell that the screenshot shows
 # lit, and the score display changes; Tab moves the focus to a lit cell and
 # Space clicks it, and the score display changes again; closing the window ends the game
 # with status 0, and it has said nothing on the way.
@@ -11,6 +11,7 @@ set -u
 . "$(dirname "$0")/x_session.sh"
 . "$(dirname "$0")/board.sh"
 e2e_require
+e2e_require_wm
 
 binary=$1
 
@@ -45,20 +46,26 @@ score_changes_from() {
 }
 
 click_cell() {
-    xdotool mousemove --sync "$(cell_x "$1")" "$(cell_y "$1")" click 1
+    xdotool mousemove --window "$main" --sync "$(cell_x "$1")" "$(cell_y "$1")" click 1
 }
 
 e2e_open_game "$binary"
 # The caption the desktop shows, with nothing appended to it.
 caption=$(xdotool getwindowname "$main")
 [ "$caption" = Form1 ] || fail "the window's caption is \"$caption\""
+# The start message's middle stands on the window, where the window manager put it.
+read -r x y w h < <(e2e_rect "$main")
+read -r sx sy sw sh < <(e2e_rect "$start")
+middle_x=$((sx + sw / 2)) middle_y=$((sy + sh / 2))
+[ $middle_x -ge "$x" ] && [ $middle_x -lt $((x + w)) ] && [ $middle_y -ge "$y" ] && [ $middle_y -lt $((y + h)) ] \
+    || fail "the start message (${sw}x$sh at $sx,$sy) is not over the window (${w}x$h at $x,$y)"
 xdotool key Return
 e2e_wait_unmapped "$start" || fail "Return did not close the start message"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 [ "$WIDTH" = 703 ] && [ "$HEIGHT" = 504 ] || fail "the window is ${WIDTH}x$HEIGHT"
 
 # Slower lights, so that a cell seen lit is most likely still lit when the click lands.
-xdotool mousemove --sync $slow_x $slow_y click 1
+xdotool mousemove --window "$main" --sync $slow_x $slow_y click 1
 
 # A click on an idle cell shows the score, still 0.
 shoot

@@ -8,14 +8,19 @@
 # a game that hangs fails the test.
 #
 #   e2e_require                 skips (status 77), or fails in CI, if a tool is missing
+#   e2e_require_wm              the same for the window manager's tools
 #   e2e_start_xvfb              a private X server on $E2E_DISPLAY (a number) or on the
 #                               first free display, its screen $E2E_SCREEN (1280x1024x24);
 #                               sets DISPLAY and XAUTHORITY; it keeps its state between
 #                               clients (-noreset), so each program meets the same server
+#   e2e_start_wm                openbox on that display, as a desktop's window manager: it
+#                               places, frames and focuses the windows; waits until it manages
 #   e2e_start_game BINARY...    starts it in the background on that display: sets
 #                               E2E_GAME_PID, and E2E_GAME_OUT and E2E_GAME_ERR (its output)
 #   e2e_window REGEX            the id of the game's visible window whose title matches
 #                               (of any process when E2E_WINDOW_PID is set empty)
+#   e2e_rect WINDOW             the window's inside on the screen: X Y WIDTH HEIGHT (xwininfo's;
+#                               xdotool's position is wrong for a framed window)
 #   e2e_wait_unmapped WINDOW    until the window is no longer shown
 #   e2e_close WINDOW            asks the window to close (WM_DELETE_WINDOW), with the
 #                               helper $E2E_CLOSE_WINDOW (tests/system/close_window.cpp)
@@ -28,6 +33,7 @@
 
 e2e_dir=$(mktemp -d)
 E2E_XVFB_PID=
+E2E_WM_PID=
 E2E_GAME_PID=
 trap e2e_cleanup EXIT
 
@@ -49,8 +55,15 @@ e2e_require() {
     fi
 }
 
+e2e_require_wm() {
+    need openbox openbox
+    need xprop x11-utils
+    need xwininfo x11-utils
+}
+
 e2e_cleanup() {
     [ -n "$E2E_GAME_PID" ] && kill "$E2E_GAME_PID" 2>/dev/null
+    [ -n "$E2E_WM_PID" ] && kill "$E2E_WM_PID" 2>/dev/null
     [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null
     [ -n "$E2E_XVFB_PID" ] && wait "$E2E_XVFB_PID" 2>/dev/null
     rm -rf "$e2e_dir"
@@ -84,6 +97,23 @@ e2e_start_xvfb() {
     echo "Xvfb on $DISPLAY"
 }
 
+# Openbox: a small window manager with no session services to start, which keeps to the
+# desktops' conventions (frames, placement, focus of new and modal windows). Its settings
+# and cache go to the test's directory.
+e2e_start_wm() {
+    local tries
+    XDG_CONFIG_HOME=$e2e_dir/config XDG_CACHE_HOME=$e2e_dir/cache openbox >"$e2e_dir/wm.log" 2>&1 &
+    E2E_WM_PID=$!
+    for tries in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        kill -0 "$E2E_WM_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "FAIL: openbox did not start:" >&2
+    cat "$e2e_dir/wm.log" >&2
+    exit 1
+}
+
 e2e_start_game() {
     mkdir -m 700 "$e2e_dir/runtime"
     E2E_GAME_OUT=$e2e_dir/game.out
@@ -95,6 +125,11 @@ e2e_start_game() {
 e2e_window() {
     local pid=${E2E_WINDOW_PID-$E2E_GAME_PID}
     timeout 20 xdotool search --sync --all --onlyvisible ${pid:+--pid "$pid"} --name "$1" | head -n 1
+}
+
+e2e_rect() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
 }
 
 e2e_wait_unmapped() {

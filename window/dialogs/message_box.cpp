@@ -75,7 +75,14 @@ void MessageBox::showEvent(QShowEvent* event)
     placedAt_ = pos();
     if (parentWidget())
         parentWidget()->installEventFilter(this);
-    // Once the window system has the box's window, which it gets after this event.
+    activateLater();
+}
+
+// Once the window system has the box's window, which it gets after the box's Show event,
+// and after the activations Qt asks for itself as a window becomes active, which the
+// compositor would otherwise carry out after the box's.
+void MessageBox::activateLater()
+{
     QMetaObject::invokeMethod(this, &QWidget::activateWindow, Qt::QueuedConnection);
 }
 
@@ -93,7 +100,7 @@ bool MessageBox::eventFilter(QObject* watched, QEvent* event)
             adjustPosition(parentWidget());
             placedAt_ = pos();
         } else if (event->type() == QEvent::WindowActivate) {
-            activateWindow();
+            activateLater();
         }
     }
     return QMessageBox::eventFilter(watched, event);

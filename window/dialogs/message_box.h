@@ -34,6 +34,7 @@ protected:
 
 private:
     bool mustAnswer() const { return buttons_ == MessageButtons::YesNo; }
+    void activateLater();
 
     MessageButtons buttons_;
     AnswerGuard* guard_ = nullptr;
