@@ -3,11 +3,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads and presses the controls of the programs on a session's accessibility bus, as a
 screen reader does: for tests on displays that take no input from outside (a headless
-Wayland compositor). Every wait is bounded.
+Wayland compositor); and listens as a screen reader does. Every wait is bounded.
 
   atspi.py SESSION_BUS press NAME_REGEX    presses the first push button whose name matches
   atspi.py SESSION_BUS text TEXT_REGEX     waits for a label whose name or text matches; prints it
   atspi.py SESSION_BUS window TITLE_REGEX  waits for a window whose title matches
+  atspi.py SESSION_BUS listen EVENT        turns the session's screen reader on, as a screen reader
+                                           does, registers a listener for EVENT, prints "listening"
+                                           and stays for WAIT seconds, or until it is ended
 
 SESSION_BUS is the address of the session bus whose accessibility bus the programs use.
 Exits 1 when nothing matches within WAIT seconds (default 20)."""
@@ -67,7 +70,23 @@ def find(bus, command, pattern):
     return None
 
 
+def listen(session_address, event):
+    """What a screen reader does that makes toolkits hand it every key first: it says the
+    session has one, which programs read as they start, and registers a listener."""
+    session = dbus.bus.BusConnection(session_address)
+    launcher = session.get_object("org.a11y.Bus", "/org/a11y/bus")
+    launcher.Set("org.a11y.Status", "ScreenReaderEnabled", True, dbus_interface=dbus.PROPERTIES_IFACE)
+    bus = accessibility_bus(session_address)
+    registry = bus.get_object("org.a11y.atspi.Registry", "/org/a11y/atspi/registry")
+    dbus.Interface(registry, "org.a11y.atspi.Registry").RegisterEvent(event, dbus.Array([], signature="s"), "")
+    print("listening", flush=True)
+    time.sleep(float(os.environ.get("WAIT", "20")))  # the registration lasts as long as the connection
+    return 0
+
+
 def main():
+    if sys.argv[2] == "listen":
+        return listen(sys.argv[1], sys.argv[3])
     session_address, command, pattern = sys.argv[1], sys.argv[2], re.compile(sys.argv[3])
     deadline = time.monotonic() + float(os.environ.get("WAIT", "20"))
     bus = None

@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The rumitaku developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The real game on a Wayland desktop's compositor, mutter or KWin, nested in a private Xvfb:
+# input is the player's, sent through XTEST to the Xvfb, which the compositor passes on as
+# its own; the board is found in the Xvfb's pixels; which of the game's windows stand and
+# which has the keyboard is read off the game's side of the protocol (WAYLAND_DEBUG).
+# Return closes the start message; the player clicks the board every 100 ms until the
+# round-end question is up, and the question has the keyboard all the same; Alt+F4 on it
+# leaves it open and the game running; n ends the game with status 0. One round of 40 s.
+#   wayland_desktop_test.sh mutter|kwin GAME
+set -uo pipefail
+here=$(dirname "$0")
+compositor=$1 game=$2
+. "$here/x_session.sh"
+need Xvfb xvfb
+need xauth xauth
+need xdotool xdotool
+need import imagemagick
+need dbus-daemon dbus-daemon
+plugin=$(find /usr/lib/*/qt6/plugins/platforms -name 'libqwayland-generic.so' 2>/dev/null | head -n 1)
+[ -n "$plugin" ] || need libqwayland-generic.so qt6-wayland
+case $compositor in
+    mutter) need mutter mutter ;;
+    kwin)
+        need kwin_wayland kwin-wayland
+        # Nested in the Xvfb, as mutter is, rather than on its virtual backend, which takes
+        # no input from outside.
+        if ! kwin_wayland --version >/dev/null 2>&1; then
+            reason=$(kwin_wayland --version 2>&1 | tail -n 1 | sed 's/.*: //')
+            caps=$(getcap "$(command -v kwin_wayland)" 2>/dev/null | awk '{ print $NF }')
+            [ -n "$caps" ] && reason="$reason: its binary carries the file capability $caps, which is not in the
+                capability bounding set of this machine's processes, so the kernel refuses to execute it"
+            echo "SKIPPED: kwin_wayland cannot be started on this machine ($reason)" | tr -s ' \n' ' '
+            echo
+            exit 77
+        fi
+        ;;
+    *) echo "usage: wayland_desktop_test.sh mutter|kwin GAME" >&2; exit 2 ;;
+esac
+
+runtime=$e2e_dir/wayland-runtime
+log=$e2e_dir/game.log
+socket=rumitaku-test-$$
+bus_pid= compositor_pid=
+trap '[ -n "$compositor_pid" ] && kill "$compositor_pid"; [ -n "$bus_pid" ] && kill "$bus_pid"; e2e_cleanup' EXIT
+
+fail() {
+    echo "FAIL: $*"
+    [ -s "$log" ] && { echo "the game said:"; grep -v '^\[' "$log" | tail -n 20; }
+    exit 1
+}
+
+# The wl_surface of the Nth toplevel the game made with the title $2.
+surface_of() {
+    awk -v nth="$1" -v title="set_title(\"$2\")" '
+        /get_xdg_surface\(new id xdg_surface@/ { match($0, /xdg_surface@[0-9]+/); x = substr($0, RSTART, RLENGTH)
+                                                 match($0, /wl_surface@[0-9]+/); surface[x] = substr($0, RSTART, RLENGTH) }
+        /\.get_toplevel\(new id xdg_toplevel@/ { match($0, /xdg_surface@[0-9]+/); x = substr($0, RSTART, RLENGTH)
+                                                 match($0, /xdg_toplevel@[0-9]+/); of[substr($0, RSTART, RLENGTH)] = surface[x] }
+        index($0, title) { match($0, /xdg_toplevel@[0-9]+/); if (++n == nth) { print of[substr($0, RSTART, RLENGTH)]; exit } }
+    ' "$log"
+}
+
+# The wl_surface that has the keyboard now, if any.
+keyboard_on() {
+    awk '/wl_keyboard@[0-9]+\.enter\(/ { match($0, /wl_surface@[0-9]+/); on = substr($0, RSTART, RLENGTH) }
+         /wl_keyboard@[0-9]+\.leave\(/ { on = "" } END { print on }' "$log"
+}
+
+# Waits up to 20 s for the Nth window titled ルミタク to have the keyboard.
+wait_keyboard_on_box() {
+    local surface tries
+    for tries in $(seq 200); do
+        surface=$(surface_of "$1" ルミタク)
+        [ -n "$surface" ] && [ "$(keyboard_on)" = "$surface" ] && return 0
+        kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended"
+        sleep 0.1
+    done
+    return 1
+}
+
+e2e_start_xvfb
+mkdir -m 700 "$runtime"
+dbus-daemon --session --nofork --address="unix:path=$runtime/bus" --print-address=3 \
+    3>"$e2e_dir/bus-address" >"$e2e_dir/bus.log" 2>&1 &
+bus_pid=$!
+for tries in $(seq 100); do
+    [ -s "$e2e_dir/bus-address" ] && break
+    sleep 0.1
+done
+bus_address=$(head -n 1 "$e2e_dir/bus-address")
+[ -n "$bus_address" ] || fail "the session bus did not start"
+
+# The compositor's output fills the Xvfb's screen, at its size.
+case $compositor in
+    mutter) MUTTER_DEBUG_DUMMY_MODE_SPECS=1280x1024 XDG_RUNTIME_DIR=$runtime DBUS_SESSION_BUS_ADDRESS=$bus_address \
+                mutter --wayland --nested --no-x11 --wayland-display "$socket" >"$e2e_dir/compositor.log" 2>&1 & ;;
+    kwin) XDG_RUNTIME_DIR=$runtime DBUS_SESSION_BUS_ADDRESS=$bus_address \
+              kwin_wayland --x11-display "$DISPLAY" --width 1280 --height 1024 --socket "$socket" \
+              >"$e2e_dir/compositor.log" 2>&1 & ;;
+esac
+compositor_pid=$!
+for tries in $(seq 200); do
+    [ -S "$runtime/$socket" ] && break
+    kill -0 "$compositor_pid" 2>/dev/null || break
+    sleep 0.1
+done
+[ -S "$runtime/$socket" ] || { cat "$e2e_dir/compositor.log"; fail "$compositor did not start"; }
+
+env -u DISPLAY WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland XDG_RUNTIME_DIR=$runtime \
+    DBUS_SESSION_BUS_ADDRESS=$bus_address WAYLAND_DEBUG=1 "$game" >"$e2e_dir/game.out" 2>"$log" &
+E2E_GAME_PID=$!
+
+wait_keyboard_on_box 1 || fail "the start message did not get the keyboard"
+xdotool key Return
+shot=$e2e_dir/shot.png
+for tries in $(seq 100); do
+    # The board, once the start message is gone from it: the idle cells' colour bounds it.
+    sleep 0.2
+    import -window root "$shot" || fail "no screenshot of the Xvfb"
+    board=$(convert "$shot" -fill black +opaque '#00FFFF' -format '%@' info:)
+    [ "${board%%x*}" -ge 400 ] 2>/dev/null && break
+done
+read -r board_x board_y < <(echo "$board" | sed 's/.*+\([0-9]*\)+\([0-9]*\)$/\1 \2/')
+[ -n "${board_y:-}" ] || fail "no board on the screen"
+echo "the board stands at $board_x,$board_y"
+
+# A click every 100 ms, each after a look whether the question is up.
+xdotool mousemove --sync $((board_x + 15)) $((board_y + 15))
+clicks=0
+until [ -n "$(surface_of 2 ルミタク)" ]; do
+    kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended under the clicks"
+    [ $clicks -lt 600 ] || fail "no round-end question after 60 s of clicks"
+    xdotool click 1
+    clicks=$((clicks + 1))
+    sleep 0.1
+done
+echo "the question came up after $clicks clicks on the board"
+wait_keyboard_on_box 2 || fail "the question did not get the keyboard"
+
+# Past the moment after it appeared, when input answers it.
+sleep 1
+xdotool key alt+F4
+sleep 1
+kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "Alt+F4 on the question ended the game"
+[ "$(surface_of 2 ルミタク)" = "$(keyboard_on)" ] || fail "Alt+F4 took the keyboard from the question"
+echo "Alt+F4 left the question open"
+xdotool key n
+e2e_wait_exit || fail "n did not end the game"
+[ "$E2E_GAME_STATUS" = 0 ] || fail "the game ended with status $E2E_GAME_STATUS"
+said=$(grep -v '^\[' "$log" | grep .)
+[ -z "$said" ] || fail "the game said: $said"
+echo "n ended the game with status 0 on $compositor"
