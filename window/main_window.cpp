@@ -281,10 +281,10 @@ void MainWindow::unloadWindow()
     close();
 }
 
-// Closing the window ends the program; the timers must not fire while it winds down. But
-// a message box waits for its answer first: Qt holds a window system's close back from a
-// window a modal box blocks, yet a Wayland compositor may close the window beneath the
-// box all the same (mutter does, at Alt+F4 on the box).
+// Closing the window ends the program; the timers must not fire while it winds down. Not
+// while a message box waits for its answer: the box is answered first, whichever way the
+// close comes (from a Wayland compositor that knows nothing of modal boxes and closes the
+// window beneath one as any other, or from within the program).
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (QApplication::activeModalWidget()) {
