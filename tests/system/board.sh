@@ -4,11 +4,12 @@
 # for the scripts that click them or read them off a screenshot. Sourced, not run.
 # shellcheck shell=bash disable=SC2034  # the variables are for the scripts that source this
 
-# Cells are 33 pixels square and stand 41 apart from (8, 8), 12 to a column, numbered down
-# the columns.
-board_origin=8 cell_pitch=41 column_cells=12
-cell_x() { echo $((board_origin + cell_pitch * ($1 / column_cells) + 16)); }  # a cell's centre
-cell_y() { echo $((board_origin + cell_pitch * ($1 % column_cells) + 16)); }
+# The cells, numbered down the columns, as the build reads them from the rules' board:
+# board_origin, cell_pitch, cell_size and column_cells (33 pixels square, 41 apart from
+# (8, 8), 12 to a column). CTest names the file; by hand, name it yourself.
+. "${E2E_BOARD_PLACES:?set E2E_BOARD_PLACES to build-tests/tests/system/board_places.sh}"
+cell_x() { echo $((board_origin + cell_pitch * ($1 / column_cells) + cell_size / 2)); }  # a cell's centre
+cell_y() { echo $((board_origin + cell_pitch * ($1 % column_cells) + cell_size / 2)); }
 score_area=(546 98 117 37)                       # inside Label1's border
 fast_x=536 fast_y=424                            # 早い's centre
 slow_x=664 slow_y=424                            # 遅い's centre
