@@ -67,7 +67,7 @@ QLabel* addHeading(QWidget* parent, const char* name, QRect geometry, std::strin
     heading->setFont(labelFont(12));
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette palette = heading->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::WindowText, defaultTextColour);
     heading->setPalette(palette);
     heading->setBuddy(display);
     return heading;
@@ -75,7 +75,8 @@ QLabel* addHeading(QWidget* parent, const char* name, QRect geometry, std::strin
 
 // A white display or legend label with a border.
 CaptionLabel* addBoxedLabel(QWidget* parent, const char* name, QRect geometry,
-                            std::string_view caption, qreal points, QColor textColour = Qt::black)
+                            std::string_view caption, qreal points,
+                            QColor textColour = defaultTextColour)
 {
     auto* label = new CaptionLabel(parent);
     label->setObjectName(QLatin1String(name));
