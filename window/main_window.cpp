@@ -46,11 +46,21 @@ void setBackground(QWidget* widget, QColor colour)
     widget->setAutoFillBackground(true);
 }
 
+// The application's Japanese font as large in the layout's pixels as `points` are at
+// 96 DPI: the layout does not grow with the desktop's font resolution (Xft.dpi, where Qt
+// scales nothing), so neither may the texts it holds. A point is 20 twips.
+QFont inLayoutPixels(qreal points)
+{
+    constexpr int twipsPerPoint = 20;
+    QFont font = QApplication::font();
+    font.setPixelSize(qRound(points * twipsPerPoint / MainWindow::twipsPerPixel));
+    return font;
+}
+
 // Font A: the application's Japanese font, bold.
 QFont labelFont(qreal points)
 {
-    QFont font = QApplication::font();
-    font.setPointSizeF(points);
+    QFont font = inLayoutPixels(points);
     font.setWeight(QFont::Bold);
     return font;
 }
@@ -116,6 +126,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
     setWindowTitle(qText(texts::windowCaption));
     setFixedSize(pixels(10545), pixels(7560));
     setBackground(this, QColor(192, 255, 192));
+    // The frames and the speed buttons take the application's font, whose size the
+    // message boxes, laid out for their text, keep in points.
+    setFont(inLayoutPixels(QApplication::font().pointSizeF()));
 
     auto* cell = new CellButton(0, this);
     cell->setObjectName(QStringLiteral("co1"));

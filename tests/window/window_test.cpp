@@ -155,7 +155,9 @@ TEST_F(WindowTest, LabelsShowTheirCaptionsColoursAndFonts)
         EXPECT_EQ(label.background, l.background) << l.name;
         EXPECT_EQ(label.textColour, l.textColour) << l.name;
         EXPECT_EQ(label.border, l.border) << l.name;
-        EXPECT_EQ(widget->font().pointSizeF(), l.points) << l.name;
+        EXPECT_EQ(QFontInfo(widget->font()).pointSizeF(), l.points) << l.name;
+        // In the layout's pixels, 15 twips each: 12 points are 240 twips.
+        EXPECT_EQ(widget->font().pixelSize(), qRound(l.points * 20 / 15)) << l.name;
         EXPECT_TRUE(widget->font().bold()) << l.name;
         EXPECT_EQ(widget->font().family(), family) << l.name;
         EXPECT_EQ(label.wordWrap, std::string(l.name) == "Label9") << l.name;
