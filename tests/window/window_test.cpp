@@ -144,9 +144,11 @@ TEST_F(WindowTest, LabelsShowTheirCaptionsColoursAndFonts)
         {"Label9", "ピンク = \u3000\u3000\u3000\u3000\u3000得点のリセット", white, QColor(255, 0, 255),
          9.75, true},
     };
-    // The desktop font where it is installed, its substitute from fonts-ipafont-gothic elsewhere.
-    const QString family = QFontDatabase::families().contains("ＭＳ Ｐゴシック") ? "ＭＳ Ｐゴシック"
-                                                                                : "IPAPGothic";
+    // The desktop font where it is installed, its substitute from fonts-ipafont-gothic elsewhere,
+    // by the name Qt gives it in the locale the test runs in.
+    const QString family = QFontInfo(QFont(QFontDatabase::hasFamily("ＭＳ Ｐゴシック") ? "ＭＳ Ｐゴシック"
+                                                                                    : "IPAPGothic"))
+                               .family();
     for (const auto& l : labels) {
         QWidget* widget = control<QWidget>(l.name);
         ASSERT_TRUE(widget);
