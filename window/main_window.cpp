@@ -290,6 +290,21 @@ void MainWindow::showWindow()
     QGuiApplication::setApplicationDisplayName(qText(texts::applicationDisplayName));
 }
 
+// Moved to a screen of another scale factor, the window keeps its size in the screen's own
+// pixels, and Qt gives it the size those pixels make there: at 2× from 1×, a quarter of
+// the layout is left in sight. Once Qt has done so, the window takes its fixed size again.
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::keepWhole,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+}
+
+void MainWindow::keepWhole()
+{
+    resize(minimumSize());  // the fixed size
+}
+
 void MainWindow::unloadWindow()
 {
     close();
