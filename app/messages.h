@@ -37,6 +37,10 @@ inline constexpr auto noPlatformPlugin =
 inline constexpr auto unusablePlatformPlugin =
     "rumitaku: 表示プラグイン %1 ではウィンドウを出せません"
     " (the Qt platform plugin \"%1\" cannot show a window here: try QT_QPA_PLATFORM=xcb or QT_QPA_PLATFORM=wayland)"sv;
+// %1 is the display's colour depth, in bits.
+inline constexpr auto tooFewColours =
+    "rumitaku: ディスプレイの色数が足りません"
+    " (the display cannot show the game's colours: it has %1-bit colour, 24-bit is needed)"sv;
 inline constexpr auto lostDisplay =
     "rumitaku: ディスプレイとの接続が切れました (lost the connection to the display)"sv;
 inline constexpr auto tooFewDescriptors =

@@ -102,8 +102,17 @@ void releaseStartupMessages()
 {
     StartupMessages& messages = startupMessages();
     messages.holding = false;
-    if (QGuiApplication::primaryScreen() == nullptr)
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
         exitForPlatform();
+    // The cells' colours are the game's state, told apart by the player and compared
+    // exactly: a display of fewer than 8 bits a colour cannot show them all, and on an
+    // 8-bit one Qt draws nothing at all.
+    constexpr int fullColour = 24;
+    if (screen->depth() < fullColour) {
+        printLine(qText(messages::tooFewColours).arg(screen->depth()).toStdString());
+        std::_Exit(1);
+    }
     // When Qt fell back to another plugin, what the first one said is of no use.
     const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
     const bool fellBack = !asked.isEmpty() && asked.split(QLatin1Char(';')).first() != QGuiApplication::platformName();
