@@ -4,7 +4,9 @@
 #pragma once
 
 // What the program says on the terminal, in UTF-8: its help, and the one line it
-// writes where its command line is wrong or something it needs is missing.
+// writes where its command line is wrong or something it needs is missing. Each is
+// written in the terminal's encoding, and those in Japanese with their English in
+// parentheses in English alone where that encoding has no Japanese (see terminal.h).
 
 #include <string_view>
 

@@ -5,6 +5,7 @@
 
 #include "app/messages.h"
 #include "app/qt_reliance.h"
+#include "app/terminal.h"
 #include "window/qt_text.h"
 
 #include <QGuiApplication>
@@ -60,13 +61,13 @@ QString platformAskedFor()
 {
     const QString platform = platformAskedFor();
     if (startupMessages().pluginMissing)
-        printLine(qText(messages::noPlatformPlugin).arg(platform).toStdString());
+        printLine(qText(messages::noPlatformPlugin).arg(platform));
     else if (platform == QLatin1String("xcb"))
         printLine(messages::noDisplay);
     else if (platform == QLatin1String("wayland"))
         printLine(messages::noWaylandCompositor);
     else
-        printLine(qText(messages::unusablePlatformPlugin).arg(platform).toStdString());
+        printLine(qText(messages::unusablePlatformPlugin).arg(platform));
     std::_Exit(1);
 }
 
@@ -110,7 +111,7 @@ void releaseStartupMessages()
     // 8-bit one Qt draws nothing at all.
     constexpr int fullColour = 24;
     if (screen->depth() < fullColour) {
-        printLine(qText(messages::tooFewColours).arg(screen->depth()).toStdString());
+        printLine(qText(messages::tooFewColours).arg(screen->depth()));
         std::_Exit(1);
     }
     // When Qt fell back to another plugin, what the first one said is of no use.
@@ -125,11 +126,14 @@ void releaseStartupMessages()
     messages.held.clear();
 }
 
+void printLine(const QString& line)
+{
+    writeToTerminal(stderr, inTerminalsWords(line) + QLatin1Char('\n'));
+}
+
 void printLine(std::string_view line)
 {
-    std::fwrite(line.data(), 1, line.size(), stderr);
-    std::fputc('\n', stderr);
-    std::fflush(stderr);
+    printLine(qText(line));
 }
 
 void exitWithoutFreeDescriptors()

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <QString>
+
 #include <string_view>
 
 namespace rumitaku {
@@ -29,7 +31,9 @@ void holdStartupMessages();
 // passed over.
 void releaseStartupMessages();
 
-// Writes one line to standard error at once.
+// Writes one line of the program's own to standard error at once, in the terminal's
+// words (see inTerminalsWords in terminal.h).
+void printLine(const QString& line);
 void printLine(std::string_view line);
 
 }  // namespace rumitaku
