@@ -71,12 +71,12 @@ std::optional<int> answerCommandLine(const QStringList& arguments)
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         // Without an application the parser does not know the program's name.
         writeToTerminal(stdout, parser.helpText().replace(QLatin1String(qt_reliance::executableNamePlaceholder),
-                                                QCoreApplication::applicationName()));
+                                                          QCoreApplication::applicationName()));
         return 0;
     }
     if (parser.isSet(version)) {
         writeToTerminal(stdout, QCoreApplication::applicationName() + QLatin1Char(' ')
-                          + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+                                    + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())
