@@ -9,26 +9,27 @@
 #include <QStringEncoder>
 
 #include <langinfo.h>
-#include <locale.h>
 
 #include <algorithm>
+#include <clocale>
+#include <string>
 
 namespace rumitaku {
 
 namespace {
 
 // The character set of the user's locale, as the C library names it ("EUC-JP", and
-// "ANSI_X3.4-1968", that is ASCII, in the C locale or one that is not installed). Read
-// without setting the program's locale: the application sets it, and much is said
-// before there is one.
+// "ANSI_X3.4-1968", that is ASCII, in the C locale or one that is not installed), read
+// with the program's locale set to the user's for the moment: the application sets it for
+// good, but much is said before there is one. (newlocale() would leave it alone, but loses
+// memory where LOCPATH is set.)
 const QByteArray& terminalEncoding()
 {
     static const QByteArray encoding = [] {
-        const locale_t users = newlocale(LC_CTYPE_MASK, "", locale_t(nullptr));
-        if (users == locale_t(nullptr))
-            return QByteArray("ANSI_X3.4-1968");
-        QByteArray name(nl_langinfo_l(CODESET, users));
-        freelocale(users);
+        const std::string programs = std::setlocale(LC_CTYPE, nullptr);
+        std::setlocale(LC_CTYPE, "");
+        QByteArray name(nl_langinfo(CODESET));
+        std::setlocale(LC_CTYPE, programs.c_str());
         return name;
     }();
     return encoding;
