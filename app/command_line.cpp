@@ -5,6 +5,7 @@
 
 #include "app/messages.h"
 #include "app/qt_reliance.h"
+#include "app/terminal.h"
 #include "window/qt_text.h"
 
 #include <QCommandLineOption>
@@ -27,13 +28,6 @@ void addHidden(QCommandLineParser& parser, const char* name, bool takesValue)
     parser.addOption(option);
 }
 
-void print(std::FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
-}
-
 // The argument as it was given, for an option the parser names without its dashes.
 QString asGiven(const QStringList& arguments, const QString& name)
 {
@@ -49,7 +43,7 @@ QString asGiven(const QStringList& arguments, const QString& name)
 
 int refuse(std::string_view line, const QString& argument)
 {
-    print(stderr, qText(line).arg(argument) + QLatin1Char('\n'));
+    writeToTerminal(stderr, qText(line).arg(argument) + QLatin1Char('\n'));
     return 2;
 }
 
@@ -60,7 +54,7 @@ std::optional<int> answerCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     // Qt's options have one dash: -platform is one option, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(qText(messages::programDescription));
+    parser.setApplicationDescription(inTerminalsWords(qText(messages::programDescription)));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     for (const char* name : qt_reliance::optionsWithValue)
@@ -76,13 +70,13 @@ std::optional<int> answerCommandLine(const QStringList& arguments)
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         // Without an application the parser does not know the program's name.
-        print(stdout, parser.helpText().replace(QLatin1String(qt_reliance::executableNamePlaceholder),
-                                                QCoreApplication::applicationName()));
+        writeToTerminal(stdout, parser.helpText().replace(QLatin1String(qt_reliance::executableNamePlaceholder),
+                                                          QCoreApplication::applicationName()));
         return 0;
     }
     if (parser.isSet(version)) {
-        print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ')
-                          + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+        writeToTerminal(stdout, QCoreApplication::applicationName() + QLatin1Char(' ')
+                                    + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())

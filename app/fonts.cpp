@@ -6,12 +6,18 @@
 #include "app/messages.h"
 #include "app/startup_failure.h"
 #include "window/qt_text.h"
+#include "game/texts.h"
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QRawFont>
 #include <QStringList>
 
+#include <algorithm>
+#include <optional>
 #include <string_view>
 
 namespace rumitaku {
@@ -20,22 +26,63 @@ namespace {
 
 using namespace std::string_view_literals;
 
-// Asked for in this order; the first is the original desktop font.
-constexpr std::string_view japaneseFamilies[] = {"ＭＳ Ｐゴシック"sv, "IPAPGothic"sv, "Noto Sans CJK JP"sv};
+// Asked for in this order, by any of their names; the first is the original desktop font.
+// Noto's line is taller than the layout's headings and legend allow.
+constexpr std::string_view japaneseFamilies[] = {"ＭＳ Ｐゴシック"sv, "IPAPGothic"sv, "TakaoPGothic"sv,
+                                                 "VL PGothic"sv, "Noto Sans CJK JP"sv};
 
-// The first of the Japanese families that is installed. Asking for the one family that
-// is there, rather than for the list, spares Qt a search through every font for
-// fallbacks, script by script, for each text it lays out. The installed families are
-// looked up as they are: QFontDatabase::hasFamily would ask fontconfig for aliases.
+// Every text the window and its message boxes show, and the characters of the numbers
+// they show.
+constexpr std::string_view shownTexts[] = {
+    texts::messageTitle,    texts::startPrompt,     texts::roundEndPromptBefore, texts::roundEndPromptAfter,
+    texts::okButton,        texts::yesButton,       texts::noButton,             texts::scorePrefix,
+    texts::remainingPrefix, texts::remainingSuffix, texts::scoreHeading,         texts::timeHeading,
+    texts::legendFrame,     texts::legendGreen,     texts::legendRed,            texts::legendGrey,
+    texts::legendWhite,     texts::legendMagenta,   texts::speedFrame,           texts::speedFast,
+    texts::speedNormal,     texts::speedSlow,       "-0123456789"sv};
+
+// Whether `draws` says yes for every character of the texts.
+template <typename Draws>
+bool drawsEveryText(Draws draws)
+{
+    for (std::string_view text : shownTexts) {
+        for (const char32_t character : qText(text).toUcs4()) {
+            if (!draws(character))
+                return false;
+        }
+    }
+    return true;
+}
+
+// The family of the installed font that has `name` among its names, as Qt lists it. A
+// font has a name in each language it was made for, and fontconfig gives it under the
+// one of the locale's language first: IPAPGothic is "IPA Pゴシック" in a Japanese locale.
+std::optional<QString> installedFamily(const QString& name)
+{
+    if (!QFontDatabase::hasFamily(name))
+        return std::nullopt;
+    return QFontInfo(QFont(name)).family();
+}
+
+// The first of the Japanese families that is installed, else the first installed family
+// that draws every text, proportional before fixed-width: the same font in every locale.
+// Asking for the one family that is there, rather than for a list, spares Qt a search
+// through every font for fallbacks, script by script, for each text it lays out.
 QString japaneseFamily()
 {
-    const QStringList installed = QFontDatabase::families();
     for (std::string_view family : japaneseFamilies) {
-        QString name = qText(family);
-        if (installed.contains(name))
-            return name;
+        if (const std::optional<QString> installed = installedFamily(qText(family)))
+            return *installed;
     }
-    return qText(japaneseFamilies[0]);
+    QStringList drawing;
+    for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
+        const QRawFont font = QRawFont::fromFont(QFont(family));
+        if (drawsEveryText([&font](char32_t character) { return font.supportsCharacter(character); }))
+            drawing.append(family);
+    }
+    std::stable_partition(drawing.begin(), drawing.end(),
+                          [](const QString& family) { return !QFontDatabase::isFixedPitch(family); });
+    return drawing.isEmpty() ? qText(japaneseFamilies[0]) : drawing.first();
 }
 
 }  // namespace
@@ -55,7 +102,9 @@ void useJapaneseFont()
 
 bool hasJapaneseFont()
 {
-    return QFontDatabase::writingSystems(QGuiApplication::font().family()).contains(QFontDatabase::Japanese);
+    // The font with the fonts Qt draws in for the characters it lacks.
+    const QFontMetrics metrics(QGuiApplication::font());
+    return drawsEveryText([&metrics](char32_t character) { return metrics.inFontUcs4(character); });
 }
 
 }  // namespace rumitaku

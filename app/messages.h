@@ -4,7 +4,9 @@
 #pragma once
 
 // What the program says on the terminal, in UTF-8: its help, and the one line it
-// writes where its command line is wrong or something it needs is missing.
+// writes where its command line is wrong or something it needs is missing. Each is
+// written in the terminal's encoding, and those in Japanese with their English in
+// parentheses in English alone where that encoding has no Japanese (see terminal.h).
 
 #include <string_view>
 
@@ -37,6 +39,10 @@ inline constexpr auto noPlatformPlugin =
 inline constexpr auto unusablePlatformPlugin =
     "rumitaku: 表示プラグイン %1 ではウィンドウを出せません"
     " (the Qt platform plugin \"%1\" cannot show a window here: try QT_QPA_PLATFORM=xcb or QT_QPA_PLATFORM=wayland)"sv;
+// %1 is the display's colour depth, in bits.
+inline constexpr auto tooFewColours =
+    "rumitaku: ディスプレイの色数が足りません"
+    " (the display cannot show the game's colours: it has %1-bit colour, 24-bit is needed)"sv;
 inline constexpr auto lostDisplay =
     "rumitaku: ディスプレイとの接続が切れました (lost the connection to the display)"sv;
 inline constexpr auto tooFewDescriptors =

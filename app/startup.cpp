@@ -7,6 +7,7 @@
 #include "app/fonts.h"
 #include "app/session.h"
 #include "app/startup_failure.h"
+#include "app/terminal.h"
 #include "window/accessibility/accessible_controls.h"
 
 #include <QGuiApplication>
@@ -32,7 +33,7 @@ QStringList argumentList(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(fromTerminal(argv[i]));
     return arguments;
 }
 

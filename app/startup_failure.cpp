@@ -5,6 +5,7 @@
 
 #include "app/messages.h"
 #include "app/qt_reliance.h"
+#include "app/terminal.h"
 #include "window/qt_text.h"
 
 #include <QGuiApplication>
@@ -60,13 +61,13 @@ QString platformAskedFor()
 {
     const QString platform = platformAskedFor();
     if (startupMessages().pluginMissing)
-        printLine(qText(messages::noPlatformPlugin).arg(platform).toStdString());
+        printLine(qText(messages::noPlatformPlugin).arg(platform));
     else if (platform == QLatin1String("xcb"))
         printLine(messages::noDisplay);
     else if (platform == QLatin1String("wayland"))
         printLine(messages::noWaylandCompositor);
     else
-        printLine(qText(messages::unusablePlatformPlugin).arg(platform).toStdString());
+        printLine(qText(messages::unusablePlatformPlugin).arg(platform));
     std::_Exit(1);
 }
 
@@ -102,8 +103,17 @@ void releaseStartupMessages()
 {
     StartupMessages& messages = startupMessages();
     messages.holding = false;
-    if (QGuiApplication::primaryScreen() == nullptr)
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
         exitForPlatform();
+    // The cells' colours are the game's state, told apart by the player and compared
+    // exactly: a display of fewer than 8 bits a colour cannot show them all, and on an
+    // 8-bit one Qt draws nothing at all.
+    constexpr int fullColour = 24;
+    if (screen->depth() < fullColour) {
+        printLine(qText(messages::tooFewColours).arg(screen->depth()));
+        std::_Exit(1);
+    }
     // When Qt fell back to another plugin, what the first one said is of no use.
     const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
     const bool fellBack = !asked.isEmpty() && asked.split(QLatin1Char(';')).first() != QGuiApplication::platformName();
@@ -116,11 +126,14 @@ void releaseStartupMessages()
     messages.held.clear();
 }
 
+void printLine(const QString& line)
+{
+    writeToTerminal(stderr, inTerminalsWords(line) + QLatin1Char('\n'));
+}
+
 void printLine(std::string_view line)
 {
-    std::fwrite(line.data(), 1, line.size(), stderr);
-    std::fputc('\n', stderr);
-    std::fflush(stderr);
+    printLine(qText(line));
 }
 
 void exitWithoutFreeDescriptors()

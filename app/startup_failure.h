@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <QString>
+
 #include <string_view>
 
 namespace rumitaku {
@@ -23,12 +25,15 @@ void exitWithoutFreeDescriptors();
 void holdStartupMessages();
 
 // Call once the application is made: says so and ends the program when the
-// platform plugin has no screen to show a window on; otherwise passes on the
-// messages held since holdStartupMessages(), but for the platform's complaints
-// about a plugin it passed over.
+// platform plugin has no screen to show a window on, or one of fewer colours
+// than the game's; otherwise passes on the messages held since
+// holdStartupMessages(), but for the platform's complaints about a plugin it
+// passed over.
 void releaseStartupMessages();
 
-// Writes one line to standard error at once.
+// Writes one line of the program's own to standard error at once, in the terminal's
+// words (see inTerminalsWords in terminal.h).
+void printLine(const QString& line);
 void printLine(std::string_view line);
 
 }  // namespace rumitaku

@@ -46,11 +46,21 @@ void setBackground(QWidget* widget, QColor colour)
     widget->setAutoFillBackground(true);
 }
 
+// The application's Japanese font as large in the layout's pixels as `points` are at
+// 96 DPI: the layout does not grow with the desktop's font resolution (Xft.dpi, where Qt
+// scales nothing), so neither may the texts it holds. A point is 20 twips.
+QFont inLayoutPixels(qreal points)
+{
+    constexpr int twipsPerPoint = 20;
+    QFont font = QApplication::font();
+    font.setPixelSize(qRound(points * twipsPerPoint / MainWindow::twipsPerPixel));
+    return font;
+}
+
 // Font A: the application's Japanese font, bold.
 QFont labelFont(qreal points)
 {
-    QFont font = QApplication::font();
-    font.setPointSizeF(points);
+    QFont font = inLayoutPixels(points);
     font.setWeight(QFont::Bold);
     return font;
 }
@@ -67,7 +77,7 @@ QLabel* addHeading(QWidget* parent, const char* name, QRect geometry, std::strin
     heading->setFont(labelFont(12));
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette palette = heading->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::WindowText, defaultTextColour);
     heading->setPalette(palette);
     heading->setBuddy(display);
     return heading;
@@ -75,7 +85,8 @@ QLabel* addHeading(QWidget* parent, const char* name, QRect geometry, std::strin
 
 // A white display or legend label with a border.
 CaptionLabel* addBoxedLabel(QWidget* parent, const char* name, QRect geometry,
-                            std::string_view caption, qreal points, QColor textColour = Qt::black)
+                            std::string_view caption, qreal points,
+                            QColor textColour = defaultTextColour)
 {
     auto* label = new CaptionLabel(parent);
     label->setObjectName(QLatin1String(name));
@@ -115,6 +126,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
     setWindowTitle(qText(texts::windowCaption));
     setFixedSize(pixels(10545), pixels(7560));
     setBackground(this, QColor(192, 255, 192));
+    // The frames and the speed buttons take the application's font, whose size the
+    // message boxes, laid out for their text, keep in points.
+    setFont(inLayoutPixels(QApplication::font().pointSizeF()));
 
     auto* cell = new CellButton(0, this);
     cell->setObjectName(QStringLiteral("co1"));
@@ -274,6 +288,21 @@ void MainWindow::showWindow()
     // window's caption is "Form1" alone, so the name comes once the window stands with it.
     // The message boxes' title is the display name itself, which Qt leaves as it is.
     QGuiApplication::setApplicationDisplayName(qText(texts::applicationDisplayName));
+}
+
+// Moved to a screen of another scale factor, the window keeps its size in the screen's own
+// pixels, and Qt gives it the size those pixels make there: at 2× from 1×, a quarter of
+// the layout is left in sight. Once Qt has done so, the window takes its fixed size again.
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::keepWhole,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+}
+
+void MainWindow::keepWhole()
+{
+    resize(minimumSize());  // the fixed size
 }
 
 void MainWindow::unloadWindow()

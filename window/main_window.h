@@ -58,11 +58,13 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QTimer& timerOf(Timer which) { return which == Timer::Timer1 ? timer1_ : timer2_; }
     void connectCell(int index);
     void waitUntilDrawn();
+    void keepWhole();
 
     std::array<CellButton*, board::cellCount> co1_{};
     CaptionLabel* label1_ = nullptr;                 // the score display

@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The rumitaku developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` puts the binary, the manual page, the desktop entry, the icons
-# and the metainfo in their places under the prefix. The entry and the metainfo pass
+# and the metainfo in their places under the prefix, and the entry starts the binary by
+# its installed path, staged under DESTDIR too. The entry and the metainfo pass
 # the desktop's own validators at their strictest, but for what the metainfo itself
 # explains in a comment; the metainfo's Japanese text keeps step with the English,
 # and its screenshot is the picture kept in data/screenshots, at its size.
@@ -72,9 +73,22 @@ value() { sed -n "s/^$1=//p" "$entry"; }
 [ "$(value Name)" = Rumitaku ] || fail "Name is '$(value Name)'"
 [ "$(value 'Name\[ja\]')" = ルミタク ] || fail "Name[ja] is '$(value 'Name\[ja\]')'"
 [ "$(value Categories)" = "Game;ArcadeGame;" ] || fail "Categories are '$(value Categories)'"
-[ -x "$root/usr/bin/$(value Exec)" ] || fail "Exec '$(value Exec)' is not the installed binary"
+# Started by its full path, which a launcher finds whatever its PATH.
+[ "$(value Exec)" = "$root/usr/bin/rumitaku" ] && [ -x "$(value Exec)" ] ||
+    fail "Exec '$(value Exec)' is not the installed binary's path"
 [ "$(value Icon)" = "$id" ] || fail "Icon is '$(value Icon)'"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "metainfo does not launch $id.desktop"
+
+# Staged under DESTDIR, as a package is built, the entry names the path the package installs
+# the binary at; a prefix with a space in it is quoted.
+DESTDIR=$root/staged cmake --install "$build" --prefix "/opt/rumi taku" >/dev/null ||
+    { echo "FAIL: cmake --install with DESTDIR"; exit 1; }
+staged=$root/staged/opt/rumi\ taku/share/applications/$id.desktop
+[ "$(sed -n 's/^Exec=//p' "$staged")" = '"/opt/rumi taku/bin/rumitaku"' ] ||
+    fail "staged under DESTDIR, Exec is '$(sed -n 's/^Exec=//p' "$staged")'"
+[ -x "$root/staged/opt/rumi taku/bin/rumitaku" ] || fail "no executable staged under DESTDIR"
+desktop-file-validate "$staged" >"$root/staged.out" 2>&1 && [ ! -s "$root/staged.out" ] ||
+    fail "desktop-file-validate says of the staged entry: $(cat "$root/staged.out")"
 
 [ "$failures" -eq 0 ] && echo "installed and valid"
 [ "$failures" -eq 0 ]

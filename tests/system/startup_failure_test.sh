@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The rumitaku developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The game started where something it needs is missing, or losing its display while it
-# runs: each case says so in exactly one line on standard error, matching the case's
+# The game started where something it needs is missing, on a display of too few colours,
+# or losing its display while it runs: each case says so in exactly one line on standard error, matching the case's
 # pattern, and ends with the case's status, never an abort. The cases of the table start
 # from no display at all; each adds its own environment, and may run the game under a
 # command (a lower limit of open files, say).
@@ -51,22 +51,46 @@ while IFS='|' read -r status pattern setup; do
     check "${setup:-no display}" "$status" "$pattern" $? "$err"
 done <<<"$cases"
 
-# The display goes away while the game waits at its start message.
+# A private X server whose screen has the given colour depth: sets `display` and `xvfb_pid`.
+start_xvfb() {
+    : >"$work/display"
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 "1280x1024x$1" 3>"$work/display" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for tries in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    display=:$(cat "$work/display")
+}
+
+stop_xvfb() {
+    kill "$xvfb_pid"
+    wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=
+}
+
+# The game on the display, as a desktop starts it.
+play_on_display() {
+    env -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE DISPLAY="$display" QT_QPA_PLATFORM=xcb \
+        DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent XDG_RUNTIME_DIR="$work/runtime" "$game" </dev/null
+}
+
 need Xvfb xvfb
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for tries in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
+# Displays of too few colours for the game's: 8-bit, where Qt draws nothing, and 16-bit.
+for depth in 8 16; do
+    start_xvfb "$depth"
+    err=$(cd "$work" && play_on_display 2>&1 >/dev/null)
+    check "a display of $depth-bit colour" 1 \
+        "^rumitaku: .*\\(the display cannot show the game's colours: it has $depth-bit colour, 24-bit is needed\\)$" $? "$err"
+    stop_xvfb
 done
-env -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb \
-    DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent XDG_RUNTIME_DIR="$work/runtime" \
-    "$game" 2>"$work/lost.err" >/dev/null </dev/null &
+
+# The display goes away while the game waits at its start message.
+start_xvfb 24
+play_on_display 2>"$work/lost.err" >/dev/null &
 game_pid=$!
 sleep 2
-kill "$xvfb_pid"
-wait "$xvfb_pid" 2>/dev/null
-xvfb_pid=
+stop_xvfb
 wait "$game_pid"
 check "the X server gone while playing" 1 '^rumitaku: .*\(lost the connection to the display\)$' $? "$(cat "$work/lost.err")"
 

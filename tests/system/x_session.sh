@@ -115,11 +115,16 @@ e2e_start_wm() {
 }
 
 e2e_start_game() {
-    mkdir -m 700 "$e2e_dir/runtime"
+    mkdir -p -m 700 "$e2e_dir/runtime"
     E2E_GAME_OUT=$e2e_dir/game.out
     E2E_GAME_ERR=$e2e_dir/game.err
     QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$e2e_dir/runtime "$@" >"$E2E_GAME_OUT" 2>"$E2E_GAME_ERR" &
     E2E_GAME_PID=$!
+}
+
+e2e_end_game() {
+    [ -n "$E2E_GAME_PID" ] && kill "$E2E_GAME_PID" 2>/dev/null && wait "$E2E_GAME_PID" 2>/dev/null
+    E2E_GAME_PID=
 }
 
 e2e_window() {

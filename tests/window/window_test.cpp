@@ -144,9 +144,11 @@ TEST_F(WindowTest, LabelsShowTheirCaptionsColoursAndFonts)
         {"Label9", "ピンク = \u3000\u3000\u3000\u3000\u3000得点のリセット", white, QColor(255, 0, 255),
          9.75, true},
     };
-    // The desktop font where it is installed, its substitute from fonts-ipafont-gothic elsewhere.
-    const QString family = QFontDatabase::families().contains("ＭＳ Ｐゴシック") ? "ＭＳ Ｐゴシック"
-                                                                                : "IPAPGothic";
+    // The desktop font where it is installed, its substitute from fonts-ipafont-gothic elsewhere,
+    // by the name Qt gives it in the locale the test runs in.
+    const QString family = QFontInfo(QFont(QFontDatabase::hasFamily("ＭＳ Ｐゴシック") ? "ＭＳ Ｐゴシック"
+                                                                                    : "IPAPGothic"))
+                               .family();
     for (const auto& l : labels) {
         QWidget* widget = control<QWidget>(l.name);
         ASSERT_TRUE(widget);
@@ -155,7 +157,9 @@ TEST_F(WindowTest, LabelsShowTheirCaptionsColoursAndFonts)
         EXPECT_EQ(label.background, l.background) << l.name;
         EXPECT_EQ(label.textColour, l.textColour) << l.name;
         EXPECT_EQ(label.border, l.border) << l.name;
-        EXPECT_EQ(widget->font().pointSizeF(), l.points) << l.name;
+        EXPECT_EQ(QFontInfo(widget->font()).pointSizeF(), l.points) << l.name;
+        // In the layout's pixels, 15 twips each: 12 points are 240 twips.
+        EXPECT_EQ(widget->font().pixelSize(), qRound(l.points * 20 / 15)) << l.name;
         EXPECT_TRUE(widget->font().bold()) << l.name;
         EXPECT_EQ(widget->font().family(), family) << l.name;
         EXPECT_EQ(label.wordWrap, std::string(l.name) == "Label9") << l.name;

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "window/qt_colour.h"
+
 #include <QColor>
 #include <QString>
 #include <QWidget>
@@ -40,7 +42,7 @@ protected:
 private:
     QString text_;
     QColor background_;
-    QColor textColour_{Qt::black};
+    QColor textColour_ = defaultTextColour;
     bool border_ = false;
     Qt::Alignment alignment_ = Qt::AlignLeft;
     bool wordWrap_ = false;

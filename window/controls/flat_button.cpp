@@ -5,6 +5,7 @@
 
 #include "window/controls/edges.h"
 #include "window/accessibility/screen_reader.h"
+#include "window/qt_colour.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -89,7 +90,7 @@ void FlatButton::paintEvent(QPaintEvent*)
     }
 
     if (!text().isEmpty()) {
-        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.setPen(defaultTextColour);
         painter.drawText(down ? face.translated(1, 1) : face, Qt::AlignCenter, text());
     }
     if (hasFocus())

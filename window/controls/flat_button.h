@@ -11,9 +11,10 @@
 namespace rumitaku {
 
 // A push button that shows its background colour exactly: the face is filled
-// flat with it, inside a thin raised edge, whatever the widget style. Not Qt's
-// QPushButton, whose styles paint the face with gradients, hover tints and their own
-// bevel colours, so that a cell's colour would not be the one the rules read back.
+// flat with it, inside a thin raised edge, whatever the widget style, and its text is
+// black, whatever the desktop's colours. Not Qt's QPushButton, whose styles paint the
+// face with gradients, hover tints and their own bevel colours, so that a cell's colour
+// would not be the one the rules read back.
 class FlatButton : public QAbstractButton {
     Q_OBJECT
 

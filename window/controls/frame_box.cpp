@@ -4,6 +4,7 @@
 #include "window/controls/frame_box.h"
 
 #include "window/controls/edges.h"
+#include "window/qt_colour.h"
 
 #include <QPainter>
 
@@ -29,7 +30,7 @@ void FrameBox::paintEvent(QPaintEvent*)
     const int textWidth = metrics.horizontalAdvance(caption_);
     const QRect captionRect(6, 0, textWidth + 4, metrics.height());
     painter.fillRect(captionRect, Qt::white);
-    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setPen(defaultTextColour);
     painter.drawText(captionRect, Qt::AlignCenter, caption_);
 }
 

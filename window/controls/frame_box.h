@@ -9,8 +9,8 @@
 namespace rumitaku {
 
 // A frame that groups controls: filled white, an etched line round it and its
-// caption at the top left, over the line. Not Qt's QGroupBox, whose styles draw
-// the frame and the title in their own colours and shapes.
+// caption in black at the top left, over the line, whatever the desktop's colours. Not
+// Qt's QGroupBox, whose styles draw the frame and the title in their own colours and shapes.
 class FrameBox : public QWidget {
     Q_OBJECT
 
