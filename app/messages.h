@@ -42,7 +42,7 @@ inline constexpr auto unusablePlatformPlugin =
 // %1 is the display's colour depth, in bits.
 inline constexpr auto tooFewColours =
     "rumitaku: ディスプレイの色数が足りません"
-    " (the display cannot show the game's colours: it has %1-bit colour, 24-bit is needed)"sv;
+    " (the display cannot show the game's colours: it has %1-bit colour, 16-bit at least is needed)"sv;
 inline constexpr auto lostDisplay =
     "rumitaku: ディスプレイとの接続が切れました (lost the connection to the display)"sv;
 inline constexpr auto tooFewDescriptors =

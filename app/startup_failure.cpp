@@ -106,11 +106,10 @@ void releaseStartupMessages()
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
         exitForPlatform();
-    // The cells' colours are the game's state, told apart by the player and compared
-    // exactly: a display of fewer than 8 bits a colour cannot show them all, and on an
-    // 8-bit one Qt draws nothing at all.
-    constexpr int fullColour = 24;
-    if (screen->depth() < fullColour) {
+    // The cells' colours are the game's state, told apart by the player: on an 8-bit
+    // display Qt draws nothing at all. 16 bits show each of them, if not to the last bit.
+    constexpr int leastColour = 16;
+    if (screen->depth() < leastColour) {
         printLine(qText(messages::tooFewColours).arg(screen->depth()));
         std::_Exit(1);
     }
