@@ -5,8 +5,9 @@
 # and the metainfo in their places under the prefix, and the entry starts the binary by
 # its installed path, staged under DESTDIR too. The entry and the metainfo pass
 # the desktop's own validators at their strictest, but for what the metainfo itself
-# explains in a comment; the metainfo's Japanese text keeps step with the English,
-# and its screenshot is the picture kept in data/screenshots, at its size.
+# explains in a comment (what one version of AppStream or another asks); the metainfo's
+# Japanese text keeps step with the English, and its screenshot is the picture kept in
+# data/screenshots, at its size.
 #   install_test.sh BUILD_DIR APP_ID
 set -u
 . "$(dirname "$0")/need.sh"
@@ -43,18 +44,26 @@ done
 desktop-file-validate "$entry" >"$root/desktop.out" 2>&1 || fail "desktop-file-validate"
 [ -s "$root/desktop.out" ] && fail "desktop-file-validate says: $(cat "$root/desktop.out")"
 # Without the network, which CI does not have: it would only try to fetch the screenshot.
-appstreamcli validate --pedantic --explain --no-net "$metainfo" >"$root/appstream.out" 2>&1 || fail "appstreamcli validate"
-# Every issue it reports, of any level, must be one the file explains, by its tag.
+appstreamcli validate --pedantic --explain --no-net "$metainfo" >"$root/appstream.out" 2>&1
+status=$?
+# Every issue it reports, of any level, must be one the file explains, by its tag; it
+# fails the file for a warning the file explains too (a missing homepage), but not without one.
 sed -n 's/^[EWIP]: [^ ]*: \([a-z0-9-]*\).*/\1/p' "$root/appstream.out" | sort -u >"$root/issues"
+if [ "$status" -ne 0 ] && [ ! -s "$root/issues" ]; then
+    cat "$root/appstream.out"
+    fail "appstreamcli validate failed, naming no issue"
+fi
 comments=$(sed -n '/<!--/,/-->/p' "$metainfo")
 while read -r issue; do
     printf '%s' "$comments" | grep -q "\"$issue\"" || { cat "$root/appstream.out"; fail "appstreamcli says $issue"; }
 done <"$root/issues"
 
-# The Japanese translation beside each English text; the summary as short as software centres show it.
+# The Japanese translation beside each English text (the developer's name stays as it is);
+# the summary as short as software centres show it.
+texts=$(sed '/<developer[ >]/,/<\/developer>/d' "$metainfo")
 for element in name summary caption p; do
-    english=$(grep -c "<$element>" "$metainfo")
-    japanese=$(grep -c "<$element xml:lang=\"ja\">" "$metainfo")
+    english=$(printf '%s\n' "$texts" | grep -c "<$element>")
+    japanese=$(printf '%s\n' "$texts" | grep -c "<$element xml:lang=\"ja\">")
     [ "$english" -gt 0 ] && [ "$english" = "$japanese" ] ||
         fail "$english <$element> in English, $japanese in Japanese"
 done

@@ -48,7 +48,7 @@ fi
 
 # The tree as it is, without builds in it.
 mkdir "$scratch/src"
-tar -C "$source_dir" --exclude-vcs --exclude='./build*' --exclude=./obj-\* -cf - . | tar -C "$scratch/src" -xf -
+tar -C "$source_dir" --exclude-vcs --exclude='./build*' --exclude=./obj-\* --exclude=./.cache -cf - . | tar -C "$scratch/src" -xf -
 (cd "$scratch/src" && DEB_BUILD_OPTIONS="parallel=$(nproc)" dpkg-buildpackage -us -uc -b) >"$scratch/build.log" 2>&1 || {
     tail -n 40 "$scratch/build.log"
     echo "FAIL: dpkg-buildpackage"
@@ -60,9 +60,18 @@ echo "built $(basename "$deb")"
 lintian --fail-on error,warning "$deb" >"$scratch/lintian.txt" 2>&1 || fail "lintian says:"
 grep -v '^running with root privileges is not recommended!$' "$scratch/lintian.txt"
 
-# What the binary links comes from dh_shlibdeps; what it loads at run time from debian/control.
+# What the binary links comes from dh_shlibdeps: the packages that hold those libraries
+# here (their names change between releases, as libqt6core6 became libqt6core6t64); what
+# it loads at run time from debian/control.
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 fonts-ipafont-gothic qt6-qpa-plugins; do
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+for library in libQt6Widgets.so.6 libQt6Gui.so.6 libQt6Core.so.6 libc.so.6 libstdc++.so.6; do
+    package=$(dpkg-query -S "*/$multiarch/$library" 2>/dev/null | sed -n '1s/[:,].*//p')
+    [ -n "$package" ] || { fail "no package holds $library here"; continue; }
+    printf '%s\n' "$depends" | grep -qx "$package" ||
+        fail "does not depend on $package, which holds $library: $(dpkg-deb -f "$deb" Depends)"
+done
+for package in fonts-ipafont-gothic qt6-qpa-plugins; do
     printf '%s\n' "$depends" | grep -qx "$package" || fail "does not depend on $package: $(dpkg-deb -f "$deb" Depends)"
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "recommends '$(dpkg-deb -f "$deb" Recommends)'"

@@ -4,8 +4,9 @@
 #include "window/qt_clock.h"
 
 #include <QDateTime>
-#include <QFile>
+#include <QSaveFile>
 #include <QTest>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
@@ -16,22 +17,24 @@ namespace {
 
 // The time of day is moved by libfaketime, which the test qt_clock_steps puts in
 // front of the program: it reads its offset to the real time from the file named
-// here, afresh at each reading, and leaves the monotonic clock alone.
+// here, afresh at each reading, and leaves the monotonic clock alone. The file is
+// replaced whole, never rewritten in place, so that no reading finds it half written.
 TEST(QtClock, CountsOnAtThePaceOfTimeWhateverTheTimeOfDayDoes)
 {
     const QString file = qEnvironmentVariable("RUMITAKU_FAKE_TIME_FILE");
     if (file.isEmpty())
         GTEST_SKIP() << "runs under libfaketime, as the test qt_clock_steps";
     const auto offsetTimeOfDay = [&](qint64 seconds) {
-        QFile offset(file);
-        ASSERT_TRUE(offset.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QSaveFile offset(file);
+        ASSERT_TRUE(offset.open(QIODevice::WriteOnly));
         offset.write(QByteArray(seconds < 0 ? "" : "+") + QByteArray::number(seconds) + '\n');
+        ASSERT_TRUE(offset.commit());
     };
     offsetTimeOfDay(0);
     const qint64 realNow = QDateTime::currentSecsSinceEpoch();
     // One second before a moment (in UTC), as an offset to the real time.
     const auto justBefore = [&](QDate date, QTime time) {
-        return QDateTime(date, time, Qt::UTC).toSecsSinceEpoch() - 1 - realNow;
+        return QDateTime(date, time, QTimeZone::utc()).toSecsSinceEpoch() - 1 - realNow;
     };
     QtClock clock;
     const struct {
