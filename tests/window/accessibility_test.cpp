@@ -3,7 +3,7 @@
 
 #include "window/controls/caption_label.h"
 #include "tests/support/message_answerer.h"
-#include "tests/window/game_fixture.h"
+#include "tests/window/window_fixture.h"
 
 #include <QAccessible>
 #include <QPushButton>
@@ -18,7 +18,7 @@ namespace rumitaku::testing {
 namespace {
 
 // What a screen reader is told, read through Qt's accessibility interfaces.
-class AccessibilityTest : public GameFixture {
+class AccessibilityTest : public WindowFixture {
 protected:
     void load() { loadWithTimersStopped(); }
 
@@ -79,9 +79,9 @@ TEST_F(AccessibilityTest, ACellSaysWhatItShowsInTheLegendsWordsAfterEveryTick)
     window.setCellColour(40, cell_colour::idle);
 
     for (int tick = 0; tick < 5; ++tick) {
-        const int before = game.lastCell();
-        game.timer1Timer();
-        const int now = game.lastCell();
+        const int before = game().lastCell();
+        game().timer1Timer();
+        const int now = game().lastCell();
         EXPECT_NE(description(window.co1(now)), "消灯");
         EXPECT_EQ(description(window.co1(before)), "消灯");
     }
@@ -96,14 +96,14 @@ TEST_F(AccessibilityTest, PressingACellThroughTheScreenReaderScores)
     ASSERT_TRUE(actions);
     ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(game.score(), 5);
+    EXPECT_EQ(game().score(), 5);
     EXPECT_EQ(name(control("Label1")), "得点 =  5");
 }
 
 TEST_F(AccessibilityTest, LabelsAndSpeedButtonsExposeTheirTexts)
 {
     load();
-    game.timer1Timer();
+    game().timer1Timer();
     const struct {
         const char* label;
         const char* text;
@@ -113,7 +113,7 @@ TEST_F(AccessibilityTest, LabelsAndSpeedButtonsExposeTheirTexts)
         EXPECT_EQ(of(control(l.label))->role(), QAccessible::StaticText) << l.label;
         EXPECT_EQ(name(control(l.label)), l.text) << l.label;
     }
-    game.showScore();
+    game().showScore();
     EXPECT_EQ(name(control("Label1")), "得点 =  0");
 
     const struct {
@@ -189,7 +189,7 @@ TEST_F(AccessibilityTest, TheStartMessageIsReadWithItsTitlePromptAndButton)
         collectTexts(face, texts);
         box.button(QMessageBox::Ok)->click();
     }});
-    game.load();
+    game().load();
     EXPECT_FALSE(script.timedOut());
     EXPECT_TRUE(role == QAccessible::Dialog || role == QAccessible::AlertMessage) << role;
     for (const char* expected : {"ルミタク", "ゲームを開始します！", "OK"})

@@ -5,9 +5,8 @@
 #include "window/dialogs/message_box.h"
 #include "tests/support/message_answerer.h"
 #include "tests/window/screen_reader_bridge.h"
+#include "tests/window/window_fixture.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -41,15 +40,6 @@ protected:
     static QAbstractButton* no(QMessageBox& box) { return box.button(QMessageBox::No); }
     static QAbstractButton* yes(QMessageBox& box) { return box.button(QMessageBox::Yes); }
 };
-
-// A key event as the X server delivers it, with its time and its repeat flag.
-void sendKey(QWidget* to, QEvent::Type type, Qt::Key key, bool autoRepeat, unsigned long time)
-{
-    QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString(),
-                    autoRepeat);
-    event.setTimestamp(time);
-    QApplication::sendEvent(to, &event);
-}
 
 TEST_F(AnswerGuardTest, InputTheInstantItOpensLeavesItOpenAndAMomentLaterAnswersIt)
 {

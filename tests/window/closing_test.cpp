@@ -25,12 +25,25 @@ enum class Moment { RightAfterATick, RightAfterAClick, RightAfterYes, WithASpeed
 class ClosingTest : public ::testing::Test {
 protected:
     void closeAt(Moment moment);
+    // Starts the game and runs the event loop until the program ends, at the latest
+    // 20 s later with status 99.
+    int playUntilTheProgramEnds();
 
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
     FixedSeedRandom random{3};
     ScriptedClock clock;
     std::unique_ptr<Game> game = std::make_unique<Game>(*window, random, clock);
 };
+
+int ClosingTest::playUntilTheProgramEnds()
+{
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(20000);
+    game->load();
+    return QCoreApplication::exec();
+}
 
 void ClosingTest::closeAt(Moment moment)
 {
@@ -75,13 +88,7 @@ void ClosingTest::closeAt(Moment moment)
 
     MessageAnswerer script({[](QMessageBox& box) { clickButton(box, "OK"); },
                          [](QMessageBox& box) { clickButton(box, "はい(&Y)"); }});
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    guard.start(20000);
-
-    game->load();
-    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_EQ(playUntilTheProgramEnds(), 0);
     EXPECT_TRUE(closed);
     EXPECT_FALSE(script.timedOut());
     EXPECT_FALSE(form.isVisible());
@@ -139,13 +146,7 @@ TEST_F(ClosingTest, NotWhileAMessageBoxIsOpen)
                                 standsAtQuestion = closeAndLook(box);
                                 clickButton(box, "いいえ(&N)");
                             }});
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    guard.start(20000);
-
-    game->load();
-    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_EQ(playUntilTheProgramEnds(), 0);
     EXPECT_TRUE(standsAtStart);
     EXPECT_TRUE(standsAtQuestion);
     EXPECT_FALSE(script.timedOut());

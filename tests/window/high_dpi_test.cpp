@@ -4,7 +4,7 @@
 #include "window/controls/caption_label.h"
 #include "window/controls/flat_button.h"
 #include "window/controls/frame_box.h"
-#include "tests/window/game_fixture.h"
+#include "tests/window/window_fixture.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -24,7 +24,7 @@ namespace {
 // the whole suite at 1, and again on their own at 1.25, 1.5 and 2 (QT_SCALE_FACTOR).
 // Where a logical pixel straddles screen pixels, a screen pixel of its own lies
 // under its centre; the checks look there.
-class HighDpiTest : public GameFixture {
+class HighDpiTest : public WindowFixture {
 protected:
     qreal scale = 1;
     QImage image;

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/support/message_answerer.h"
-#include "tests/window/game_fixture.h"
+#include "tests/window/window_fixture.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -16,7 +16,7 @@
 namespace rumitaku::testing {
 namespace {
 
-using IconTest = GameFixture;
+using IconTest = WindowFixture;
 
 // The icon the start-up gives the application, at every size a window's icon is drawn at,
 // and at no larger one: Qt hands each window a copy of every size the icon has.
@@ -47,8 +47,8 @@ TEST_F(IconTest, TheWindowAndBothMessageBoxesCarryTheGamesIcon)
                              boxIcons.push_back(box.windowIcon().cacheKey());
                              clickButton(box, "はい(&Y)");
                          }});
-    game.load();
-    game.timer2Timer();
+    game().load();
+    game().timer2Timer();
     window.close();
     ASSERT_FALSE(script.timedOut());
 

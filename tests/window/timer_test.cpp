@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "tests/window/window_fixture.h"
 #include "window/main_window.h"
 
 #include <QCoreApplication>
@@ -18,9 +19,10 @@ using namespace std::chrono_literals;
 
 // The window's two timers as the rules switch them: Timer1, the lighting tick, and
 // Timer2, the round's end.
-class WindowTimerTest : public ::testing::Test {
+class WindowTimerTest : public WindowFixture {
 protected:
-    MainWindow window;
+    WindowTimerTest() : WindowFixture(Rules::None) {}
+
     QSignalSpy ticks{&window, &MainWindow::timer1Timer};
     QSignalSpy roundEnds{&window, &MainWindow::timer2Timer};
 

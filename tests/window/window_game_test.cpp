@@ -3,7 +3,7 @@
 
 #include "window/controls/caption_label.h"
 #include "tests/support/message_answerer.h"
-#include "tests/window/game_fixture.h"
+#include "tests/window/window_fixture.h"
 #include "window/dialogs/message_box.h"
 
 #include <QApplication>
@@ -18,7 +18,7 @@
 namespace rumitaku::testing {
 namespace {
 
-class WindowGameTest : public GameFixture {
+class WindowGameTest : public WindowFixture {
 protected:
     QString label(const char* name) { return window.findChild<CaptionLabel*>(QLatin1String(name))->text(); }
 
@@ -55,7 +55,7 @@ TEST_F(WindowGameTest, StartMessageGreetsThePlayerOverTheIdleBoardWithTheTimersO
         checked = true;
         QTest::keyClick(&box, Qt::Key_Return);
     }});
-    game.load();
+    game().load();
     EXPECT_TRUE(checked);
     EXPECT_FALSE(script.timedOut());
     EXPECT_TRUE(window.timer(Timer::Timer1).isActive());
@@ -126,7 +126,7 @@ TEST_F(WindowGameTest, ATickLightsOneCellAndShowsTheTimeLeft)
     clock.now = 200.0f;
     loadAnsweringOk();
     clock.now = 203.4f;
-    game.timer1Timer();
+    game().timer1Timer();
     const int lit = litCell();
     ASSERT_GT(lit, 0);
     int litCount = 0;
@@ -297,7 +297,7 @@ TEST_F(WindowGameTest, TheQuestionIsMadeWhenTheRoundEndsAndTakenDownOnceAnswered
         EXPECT_EQ(static_cast<QAbstractButton*>(box.defaultButton()), box.button(QMessageBox::Yes));
         clickButton(box, "はい(&Y)");
     }});
-    game.timer2Timer();
+    game().timer2Timer();
     EXPECT_FALSE(script.timedOut());
     // The answered box goes once the event loop comes to it.
     QCoreApplication::processEvents();
@@ -332,7 +332,7 @@ TEST_F(WindowGameTest, AWholeGameFromTheStartMessageToNo)
         const int cell = litCell();
         window.show();
         QTest::mouseClick(window.co1(cell), Qt::LeftButton);
-        score = game.score();
+        score = game().score();
         scoreAfterClick = label("Label1");
     });
     QTimer guard;
@@ -340,7 +340,7 @@ TEST_F(WindowGameTest, AWholeGameFromTheStartMessageToNo)
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
     guard.start(30000);
 
-    game.load();
+    game().load();
     const int status = QCoreApplication::exec();
 
     EXPECT_EQ(status, 0);

@@ -7,6 +7,7 @@
 #include "window/controls/frame_box.h"
 #include "window/main_window.h"
 #include "tests/window/screen_reader_bridge.h"
+#include "tests/window/window_fixture.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -16,7 +17,6 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QSignalSpy>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QTest>
 
@@ -66,18 +66,9 @@ LabelLook lookOf(const QWidget* widget)
             label->alignment()};
 }
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public WindowFixture {
 protected:
-    MainWindow window;
-
-    template <typename T>
-    T* control(const char* name)
-    {
-        T* found = window.findChild<T*>(QLatin1String(name));
-        if (!found)
-            ADD_FAILURE() << "no control " << name;
-        return found;
-    }
+    WindowTest() : WindowFixture(Rules::None) {}
 };
 
 TEST_F(WindowTest, WindowIsFixedAtItsSizeWithItsCaptionAndBackground)
@@ -309,12 +300,6 @@ TEST_F(WindowTest, EnterReturnAndSpaceClickTheFocusedButton)
 // when it does not, then the release. Each such hold clicks once.
 TEST_F(WindowTest, AHeldKeyClicksOnce)
 {
-    const auto send = [](QWidget* to, QEvent::Type type, Qt::Key key, bool autoRepeat, unsigned long time) {
-        QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString(),
-                        autoRepeat);
-        event.setTimestamp(time);
-        QApplication::sendEvent(to, &event);
-    };
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     FlatButton* buttons[] = {window.co1(0), control<FlatButton>("Command2")};
@@ -325,22 +310,22 @@ TEST_F(WindowTest, AHeldKeyClicksOnce)
         int holds = 0;
         for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
             for (const bool flagged : {true, false}) {
-                send(button, QEvent::KeyPress, key, false, time += 500);
+                sendKey(button, QEvent::KeyPress, key, false, time += 500);
                 for (int i = 0; i < 20; ++i) {
                     time += 33;
-                    send(button, QEvent::KeyRelease, key, flagged, time);
-                    send(button, QEvent::KeyPress, key, flagged, time);
+                    sendKey(button, QEvent::KeyRelease, key, flagged, time);
+                    sendKey(button, QEvent::KeyPress, key, flagged, time);
                 }
-                send(button, QEvent::KeyRelease, key, false, time += 10);
+                sendKey(button, QEvent::KeyRelease, key, false, time += 10);
                 ++holds;
                 EXPECT_EQ(clicks.count(), holds) << button->objectName().toStdString() << " key " << key
                                                  << (flagged ? " repeats flagged" : " repeats unflagged");
             }
         }
         // Presses without a release between them, unflagged.
-        send(button, QEvent::KeyPress, Qt::Key_Return, false, time += 500);
-        send(button, QEvent::KeyPress, Qt::Key_Return, false, time += 33);
-        send(button, QEvent::KeyRelease, Qt::Key_Return, false, time += 33);
+        sendKey(button, QEvent::KeyPress, Qt::Key_Return, false, time += 500);
+        sendKey(button, QEvent::KeyPress, Qt::Key_Return, false, time += 33);
+        sendKey(button, QEvent::KeyRelease, Qt::Key_Return, false, time += 33);
         EXPECT_EQ(clicks.count(), holds + 1) << button->objectName().toStdString();
     }
 }
