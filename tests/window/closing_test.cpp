@@ -2,18 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/support/message_answerer.h"
-#include "game/game.h"
-#include "window/game_connection.h"
+#include "tests/window/window_fixture.h"
 #include "window/main_window.h"
-#include "tests/game/scripted.h"
 
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace rumitaku::testing {
 namespace {
@@ -22,17 +18,14 @@ enum class Moment { RightAfterATick, RightAfterAClick, RightAfterYes, WithASpeed
 
 // The player closes the window at one moment of play, from inside the event that brings it.
 // The program must then end with status 0, and no timer may fire afterwards.
-class ClosingTest : public ::testing::Test {
+class ClosingTest : public WindowFixture {
 protected:
+    ClosingTest() : WindowFixture(Rules::Behind, 3) {}
+
     void closeAt(Moment moment);
     // Starts the game and runs the event loop until the program ends, at the latest
     // 20 s later with status 99.
     int playUntilTheProgramEnds();
-
-    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
-    FixedSeedRandom random{3};
-    ScriptedClock clock;
-    std::unique_ptr<Game> game = std::make_unique<Game>(*window, random, clock);
 };
 
 int ClosingTest::playUntilTheProgramEnds()
@@ -41,14 +34,13 @@ int ClosingTest::playUntilTheProgramEnds()
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
     guard.start(20000);
-    game->load();
+    game().load();
     return QCoreApplication::exec();
 }
 
 void ClosingTest::closeAt(Moment moment)
 {
-    MainWindow& form = *window;
-    connectGame(form, *game);
+    MainWindow& form = window;
     // Short timers, so that a tick or a round end left running would come at once.
     form.setTimerInterval(Timer::Timer1, 5);
     form.setTimerInterval(Timer::Timer2, moment == Moment::RightAfterYes ? 100 : 60000);
@@ -72,7 +64,7 @@ void ClosingTest::closeAt(Moment moment)
         break;
     case Moment::RightAfterAClick:
         QObject::connect(&form, &MainWindow::timer1Timer, &context,
-                         [&] { QTest::mouseClick(form.co1(game->lastCell()), Qt::LeftButton); });
+                         [&] { QTest::mouseClick(form.co1(game().lastCell()), Qt::LeftButton); });
         QObject::connect(&form, &MainWindow::co1Clicked, &context, closeNow);
         break;
     case Moment::RightAfterYes:
@@ -100,8 +92,7 @@ void ClosingTest::closeAt(Moment moment)
 
     // Torn down as the program tears them down; a timer left behind would now fire into
     // freed memory, which the sanitizer build reports.
-    game.reset();
-    window.reset();
+    tearDownAsTheProgramDoes();
     QTest::qWait(50);
 }
 
@@ -129,8 +120,7 @@ TEST_F(ClosingTest, WithASpeedChangePending)
 // the window system does with the close: the box is answered first. No still ends the game.
 TEST_F(ClosingTest, NotWhileAMessageBoxIsOpen)
 {
-    MainWindow& form = *window;
-    connectGame(form, *game);
+    MainWindow& form = window;
     form.setTimerInterval(Timer::Timer2, 100);
     bool standsAtStart = false;
     bool standsAtQuestion = false;

@@ -5,6 +5,7 @@
 #include "window/controls/flat_button.h"
 #include "window/controls/frame_box.h"
 #include "window/dialogs/message_box.h"
+#include "tests/window/window_fixture.h"
 #include "window/main_window.h"
 
 #include <QApplication>
@@ -64,8 +65,12 @@ QColor inkOf(const QImage& image, const QRect& area, QColor ground)
     return ink;
 }
 
-class ColourSchemeTest : public ::testing::Test {
+// The window alone under the desktop's own scheme, and whatever the test makes after
+// switching schemes.
+class ColourSchemeTest : public WindowFixture {
 protected:
+    ColourSchemeTest() : WindowFixture(Rules::None) {}
+
     const QPalette desktops = QApplication::palette();
 
     void TearDown() override { QApplication::setPalette(desktops); }
@@ -73,18 +78,13 @@ protected:
 
 TEST_F(ColourSchemeTest, UnderADarkSchemeTheWindowLooksAsUnderALightOneAndEveryCaptionReads)
 {
-    const auto showLongestTexts = [](MainWindow& window) {
-        window.setLabelText(Label::Label1, "得点 = -32768");
-        window.setLabelText(Label::Label2, " 残り  40 秒 ");
-    };
-    MainWindow light;
-    showLongestTexts(light);
-    const QImage lightImage = light.grab().toImage();
+    showLongestTexts(window);
+    const QImage lightImage = window.grab().toImage();
 
     QApplication::setPalette(darkPalette());
-    MainWindow window;
-    showLongestTexts(window);
-    const QImage image = window.grab().toImage();
+    MainWindow dark;
+    showLongestTexts(dark);
+    const QImage image = dark.grab().toImage();
     // Every colour exact: the same pixels as in the light scheme.
     EXPECT_TRUE(image == lightImage);
 
@@ -95,26 +95,26 @@ TEST_F(ColourSchemeTest, UnderADarkSchemeTheWindowLooksAsUnderALightOneAndEveryC
     const QColor windowGreen(192, 255, 192);
     const auto expectReadable = [&](const QWidget* control, const QRect& area, QColor ground,
                                     const QString& caption) {
-        const QColor ink = inkOf(image, area.translated(control->mapTo(&window, QPoint(0, 0))), ground);
+        const QColor ink = inkOf(image, area.translated(control->mapTo(&dark, QPoint(0, 0))), ground);
         EXPECT_GE(contrast(ink, ground), 4.5) << caption.toStdString();
     };
-    for (const FrameBox* frame : window.findChildren<FrameBox*>()) {
+    for (const FrameBox* frame : dark.findChildren<FrameBox*>()) {
         const QFontMetrics metrics(frame->font());
         const QRect caption(6, 0, metrics.horizontalAdvance(frame->caption()) + 4, metrics.height());
         expectReadable(frame, caption, white, frame->caption());
     }
-    for (const FlatButton* button : window.findChildren<FlatButton*>()) {
+    for (const FlatButton* button : dark.findChildren<FlatButton*>()) {
         if (!button->text().isEmpty())
             expectReadable(button, button->rect().adjusted(2, 2, -3, -3), button->colour(), button->text());
     }
-    for (const QLabel* heading : window.findChildren<QLabel*>())
+    for (const QLabel* heading : dark.findChildren<QLabel*>())
         expectReadable(heading, heading->rect(), windowGreen, heading->text());
-    for (const CaptionLabel* label : window.findChildren<CaptionLabel*>()) {
+    for (const CaptionLabel* label : dark.findChildren<CaptionLabel*>()) {
         const QRect inside = label->rect().adjusted(1, 1, -1, -1);
         if (label->textColour() == black) {
             expectReadable(label, inside, label->background(), label->text());
         } else {
-            const QPoint at = label->mapTo(&window, QPoint(0, 0));
+            const QPoint at = label->mapTo(&dark, QPoint(0, 0));
             EXPECT_EQ(inkOf(image, inside.translated(at), label->background()), label->textColour())
                 << label->text().toStdString();
         }
@@ -125,10 +125,10 @@ TEST_F(ColourSchemeTest, TheMessageBoxesFollowTheDesktopsScheme)
 {
     const QPalette dark = darkPalette();
     QApplication::setPalette(dark);
-    MainWindow window;
+    MainWindow owner;
     for (const MessageButtons buttons : {MessageButtons::Ok, MessageButtons::YesNo}) {
         MessageBox box(QStringLiteral("ルミタク"), QStringLiteral("ゲームを開始します！"), buttons,
-                       MessageIcon::Question, &window);
+                       MessageIcon::Question, &owner);
         EXPECT_EQ(box.palette().color(QPalette::Window), dark.color(QPalette::Window));
         EXPECT_EQ(box.palette().color(QPalette::WindowText), dark.color(QPalette::WindowText));
         EXPECT_EQ(box.grab().toImage().pixelColor(1, 1), dark.color(QPalette::Window));

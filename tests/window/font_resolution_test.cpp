@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "tests/window/window_fixture.h"
 #include "window/main_window.h"
 
 #include <QGuiApplication>
@@ -20,8 +21,7 @@ QImage shownOn(QScreen* screen)
     MainWindow window;
     window.setScreen(screen);
     window.move(screen->geometry().topLeft());
-    window.setLabelText(Label::Label1, "得点 = -32768");
-    window.setLabelText(Label::Label2, " 残り  40 秒 ");
+    showLongestTexts(window);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return {};

@@ -167,9 +167,7 @@ TEST_F(HighDpiTest, EveryTextFitsInsideItsControl)
     if (scale == 1)
         GTEST_SKIP() << "at 96 DPI the layout is as it has always been: the headings are a pixel "
                         "shorter than their glyphs' faint top edge";
-    // The longest texts the displays show.
-    window.setLabelText(Label::Label1, "得点 = -32768");
-    window.setLabelText(Label::Label2, " 残り  40 秒 ");
+    showLongestTexts(window);
 
     for (const CaptionLabel* label : window.findChildren<CaptionLabel*>()) {
         const int border = label->hasBorder() ? 1 : 0;

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 
@@ -27,6 +28,13 @@ inline void sendKey(QWidget* to, QEvent::Type type, Qt::Key key, bool autoRepeat
     QApplication::sendEvent(to, &event);
 }
 
+// The longest texts the score and time displays show.
+inline void showLongestTexts(MainWindow& window)
+{
+    window.setLabelText(Label::Label1, "得点 = -32768");
+    window.setLabelText(Label::Label2, " 残り  40 秒 ");
+}
+
 // The real window with the rules behind it, with a fixed seed and a clock the test sets;
 // or, for a test of the window's own behaviour, the window alone, whose timers then fire
 // into nothing.
@@ -34,14 +42,15 @@ class WindowFixture : public ::testing::Test {
 protected:
     enum class Rules { Behind, None };
 
-    explicit WindowFixture(Rules rules = Rules::Behind)
-        : play_(rules == Rules::Behind ? std::make_unique<WindowGame>(random, clock) : nullptr),
+    explicit WindowFixture(Rules rules = Rules::Behind, std::uint32_t seed = 7)
+        : random(seed),
+          play_(rules == Rules::Behind ? std::make_unique<WindowGame>(random, clock) : nullptr),
           alone_(play_ ? nullptr : std::make_unique<MainWindow>()),
           window(play_ ? play_->window : *alone_)
     {
     }
 
-    FixedSeedRandom random{7};
+    FixedSeedRandom random;
     ScriptedClock clock;
 
 private:
@@ -58,6 +67,14 @@ protected:
         if (!play_)
             throw std::logic_error("the window was made without the rules");
         return *play_;
+    }
+
+    // Tears the rules and the window down as the program does, the rules first; the test
+    // touches neither afterwards.
+    void tearDownAsTheProgramDoes()
+    {
+        play_.reset();
+        alone_.reset();
     }
 
     void loadAnsweringOk() { ASSERT_TRUE(play().loadAnsweringOk()) << "the start message stayed open"; }
