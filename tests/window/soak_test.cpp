@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/support/message_answerer.h"
-#include "tests/game/scripted.h"
-#include "tests/support/window_game.h"
+#include "tests/window/window_fixture.h"
 
 #include <QApplication>
 #include <QTest>
@@ -36,16 +35,18 @@ std::size_t heapInUse()
 
 // Ten thousand ticks as fast as the window paints them, with clicks on the cells and the speed
 // buttons between them and a round end answered Yes every hundred ticks.
-TEST(WindowSoak, TenThousandTicksWithClicksLeaveTheHeapAsItWas)
+class WindowSoak : public WindowFixture {
+protected:
+    WindowSoak() : WindowFixture(Rules::Behind, 19) {}
+};
+
+TEST_F(WindowSoak, TenThousandTicksWithClicksLeaveTheHeapAsItWas)
 {
     constexpr int warmUpTicks = 1000;
     constexpr int soakTicks = 10000;
     constexpr int ticksPerRound = 100;
 
-    FixedSeedRandom random(19);
-    ScriptedClock clock;
-    WindowGame program(random, clock);
-    MainWindow& window = program.window;
+    WindowGame& program = play();
     Game& game = program.game;
     ASSERT_TRUE(program.loadAnsweringOk());
     // The ticks and round ends come from the loop below, not from the timers.
