@@ -8,6 +8,7 @@
 # after the question has been seen answers it. Plays two rounds of 40 s.
 #   answer_test.sh BINARY
 set -u
+. "$(dirname "$0")/harness.sh"
 . "$(dirname "$0")/x_session.sh"
 . "$(dirname "$0")/board.sh"
 e2e_require

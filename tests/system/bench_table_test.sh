@@ -6,8 +6,7 @@
 #   bench_table_test.sh SOURCE-DIR
 table="$1/bench/table.py"
 goals="$1/bench/README.md"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/harness.sh"
 failures=0
 expect() {
     grep -qxF -- "$1" "$work/table" || { echo "missing: $1"; failures=$((failures + 1)); }

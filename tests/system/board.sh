@@ -40,7 +40,7 @@ question() {
 }
 
 idle=00FFFF pink=FF00FF                          # a cell's idle and pink colours
-shot=${e2e_dir:?}/shot.png                        # where the helpers below take their screenshots
+shot=${work:?}/shot.png                        # where the helpers below take their screenshots
 
 # Every cell's colour in the screenshot $shot, in index order: the pixel in the middle of
 # each cell's square of the pitch, read in one pass (transposed, as the cells go down the columns).

@@ -8,6 +8,7 @@
 # stands out from its ground at a contrast of 4.5:1 or more, read from the screenshot.
 #   colour_scheme_test.sh BINARY
 set -u
+. "$(dirname "$0")/harness.sh"
 . "$(dirname "$0")/x_session.sh"
 . "$(dirname "$0")/board.sh"
 e2e_require
@@ -15,7 +16,7 @@ e2e_require
 binary=$1
 
 # Breeze Dark's colours of windows, buttons, views and selections.
-home=$e2e_dir/home
+home=$work/home
 mkdir -p "$home/.config"
 cat >"$home/.config/kdeglobals" <<'END'
 [Colors:Button]
@@ -38,7 +39,7 @@ END
 dark_window=202326
 
 # The game's window and start message in the session of the given environment: their
-# screenshots into $e2e_dir/NAME.png and $e2e_dir/NAME-message.png.
+# screenshots into $work/NAME.png and $work/NAME-message.png.
 shoot_session() {
     local name=$1
     shift
@@ -48,8 +49,8 @@ shoot_session() {
     [ -n "$start" ] || fail "$name: no start message"
     main=$(e2e_window '^Form1$')
     [ -n "$main" ] || fail "$name: no game window"
-    e2e_shot "$main" "$e2e_dir/$name.png" || fail "$name: no screenshot of the window"
-    e2e_shot "$start" "$e2e_dir/$name-message.png" || fail "$name: no screenshot of the start message"
+    e2e_shot "$main" "$work/$name.png" || fail "$name: no screenshot of the window"
+    e2e_shot "$start" "$work/$name-message.png" || fail "$name: no screenshot of the start message"
     e2e_end_game
 }
 
@@ -84,19 +85,19 @@ shoot_session light
 shoot_session dark XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 KDE_FULL_SESSION=true
 
 # The dark scheme reached the game: its start message is drawn in it.
-[ "$(pixel "$e2e_dir/dark-message.png" 2 2)" = "$dark_window" ] ||
-    fail "the start message is not in the dark scheme: $(pixel "$e2e_dir/dark-message.png" 2 2)"
-[ "$(pixel "$e2e_dir/light-message.png" 2 2)" != "$dark_window" ] || fail "the light session is dark"
+[ "$(pixel "$work/dark-message.png" 2 2)" = "$dark_window" ] ||
+    fail "the start message is not in the dark scheme: $(pixel "$work/dark-message.png" 2 2)"
+[ "$(pixel "$work/light-message.png" 2 2)" != "$dark_window" ] || fail "the light session is dark"
 
 # The window beside the start message, which stands over the board: every pixel as in the light session.
 panel=(480 0 223 504)
-[ "$(e2e_signature "$e2e_dir/dark.png" "${panel[@]}")" = "$(e2e_signature "$e2e_dir/light.png" "${panel[@]}")" ] ||
+[ "$(e2e_signature "$work/dark.png" "${panel[@]}")" = "$(e2e_signature "$work/light.png" "${panel[@]}")" ] ||
     fail "the window's colours change in the dark scheme"
 
 # caption | the area it stands in, x y width height, inside any edge | its ground R,G,B
 while IFS='|' read -r caption area ground; do
     read -r x y width height <<<"$area"
-    ratio=$(ink_contrast "$e2e_dir/dark.png" "$x" "$y" "$width" "$height" "$ground")
+    ratio=$(ink_contrast "$work/dark.png" "$x" "$y" "$width" "$height" "$ground")
     awk -v r="$ratio" 'BEGIN { exit !(r >= 4.5) }' || fail "$caption: contrast $ratio:1 against its ground"
     echo "ok: $caption $ratio:1"
 done <<'END'

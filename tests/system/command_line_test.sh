@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The rumitaku developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The command line, with no display: --help and --version answer and exit 0; any other
@@ -6,11 +6,12 @@
 # so that -platform offscreen starts the game, which then waits at its start message.
 #   command_line_test.sh BINARY
 binary=$1
-out=$(mktemp) err=$(mktemp) runtime=$(mktemp -d)
-trap 'rm -rf "$out" "$err" "$runtime"' EXIT
+. "$(dirname "$0")/harness.sh"
+out=$work/out err=$work/err runtime=$work/runtime
+mkdir -m 700 "$runtime"
 failed=0
 
-fail() {
+mark_failed() {
     echo "FAIL: $*"
     echo "stdout:"; cat "$out"
     echo "stderr:"; cat "$err"
@@ -24,33 +25,33 @@ run() {
 for option in --help -h; do
     run "$binary" "$option"
     status=$?
-    [ "$status" -eq 0 ] || fail "$option: status $status"
-    grep -q -- '--version' "$out" || fail "$option does not name --version"
-    grep -q '^Usage: rumitaku' "$out" || fail "$option does not give the usage"
-    [ -s "$err" ] && fail "$option wrote to stderr"
+    [ "$status" -eq 0 ] || mark_failed "$option: status $status"
+    grep -q -- '--version' "$out" || mark_failed "$option does not name --version"
+    grep -q '^Usage: rumitaku' "$out" || mark_failed "$option does not give the usage"
+    [ -s "$err" ] && mark_failed "$option wrote to stderr"
 done
 
 run "$binary" --version
 status=$?
-[ "$status" -eq 0 ] || fail "--version: status $status"
-[ "$(cat "$out")" = "rumitaku 0.1.0" ] || fail "--version printed something else"
+[ "$status" -eq 0 ] || mark_failed "--version: status $status"
+[ "$(cat "$out")" = "rumitaku 0.1.0" ] || mark_failed "--version printed something else"
 
 for bad in --foo -x bar "-platform"; do
     run "$binary" "$bad"
     status=$?
-    [ "$status" -eq 2 ] || fail "$bad: status $status"
-    [ "$(grep -c . "$err")" -eq 1 ] || fail "$bad: not one line on stderr"
-    grep -q -- "^rumitaku: .*--help" "$err" || fail "$bad: the line does not name --help"
-    [ -s "$out" ] && fail "$bad wrote to stdout"
+    [ "$status" -eq 2 ] || mark_failed "$bad: status $status"
+    [ "$(grep -c . "$err")" -eq 1 ] || mark_failed "$bad: not one line on stderr"
+    grep -q -- "^rumitaku: .*--help" "$err" || mark_failed "$bad: the line does not name --help"
+    [ -s "$out" ] && mark_failed "$bad wrote to stdout"
 done
 run "$binary" --foo
-grep -qx -- "rumitaku: unknown option '--foo' (see rumitaku --help)" "$err" || fail "--foo: not named as given"
+grep -qx -- "rumitaku: unknown option '--foo' (see rumitaku --help)" "$err" || mark_failed "--foo: not named as given"
 
 # Still running a few seconds later, with no word of its own: it went past its command
 # line. (Qt's offscreen platform says what it cannot do for the window.)
 run timeout 5 "$binary" -platform offscreen -reverse
 status=$?
-[ "$status" -eq 124 ] || fail "-platform offscreen: the game ended with status $status"
-grep -q '^rumitaku:' "$err" && fail "-platform offscreen: the game refused to start"
+[ "$status" -eq 124 ] || mark_failed "-platform offscreen: the game ended with status $status"
+grep -q '^rumitaku:' "$err" && mark_failed "-platform offscreen: the game refused to start"
 
 exit $failed

@@ -6,6 +6,7 @@
 # draw, though no icon theme knows it. The game is given its display by Qt's own option, -display.
 #   icon_test.sh BINARY
 set -u
+. "$(dirname "$0")/harness.sh"
 . "$(dirname "$0")/x_session.sh"
 e2e_require
 need xprop x11-utils
@@ -19,7 +20,7 @@ icon_sizes() {
 }
 
 e2e_start_xvfb
-e2e_start_game env -u DISPLAY XDG_DATA_DIRS="$e2e_dir/no-icon-theme" "$binary" -display "$DISPLAY"
+e2e_start_game env -u DISPLAY XDG_DATA_DIRS="$work/no-icon-theme" "$binary" -display "$DISPLAY"
 
 start=$(e2e_window '^ルミタク$')
 [ -n "$start" ] || fail "no start message"

@@ -10,39 +10,38 @@
 # data/screenshots, at its size.
 #   install_test.sh BUILD_DIR APP_ID
 set -u
-. "$(dirname "$0")/need.sh"
+. "$(dirname "$0")/harness.sh"
 need desktop-file-validate desktop-file-utils
 need appstreamcli appstream
 
 build=$1
 id=$2
 data=$(dirname "$0")/../../data
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
+root=$work
 failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+mark_failed() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 cmake --install "$build" --prefix "$root/usr" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
 
 # The width and height a PNG file says it has.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }'; }
 
-[ -x "$root/usr/bin/rumitaku" ] || fail "no executable usr/bin/rumitaku"
-[ -f "$root/usr/share/man/man6/rumitaku.6" ] || fail "no manual page share/man/man6/rumitaku.6"
+[ -x "$root/usr/bin/rumitaku" ] || mark_failed "no executable usr/bin/rumitaku"
+[ -f "$root/usr/share/man/man6/rumitaku.6" ] || mark_failed "no manual page share/man/man6/rumitaku.6"
 entry=$root/usr/share/applications/$id.desktop
 metainfo=$root/usr/share/metainfo/$id.metainfo.xml
-[ -f "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon"
+[ -f "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" ] || mark_failed "no scalable icon"
 for size in 16 32 48 64 128 256; do
     png=$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png
     if [ ! -f "$png" ]; then
-        fail "no ${size}x${size} icon"
+        mark_failed "no ${size}x${size} icon"
     elif [ "$(png_size "$png")" != "${size}x${size}" ]; then
-        fail "the ${size}x${size} icon is $(png_size "$png")"
+        mark_failed "the ${size}x${size} icon is $(png_size "$png")"
     fi
 done
 
-desktop-file-validate "$entry" >"$root/desktop.out" 2>&1 || fail "desktop-file-validate"
-[ -s "$root/desktop.out" ] && fail "desktop-file-validate says: $(cat "$root/desktop.out")"
+desktop-file-validate "$entry" >"$root/desktop.out" 2>&1 || mark_failed "desktop-file-validate"
+[ -s "$root/desktop.out" ] && mark_failed "desktop-file-validate says: $(cat "$root/desktop.out")"
 # Without the network, which CI does not have: it would only try to fetch the screenshot.
 appstreamcli validate --pedantic --explain --no-net "$metainfo" >"$root/appstream.out" 2>&1
 status=$?
@@ -51,11 +50,11 @@ status=$?
 sed -n 's/^[EWIP]: [^ ]*: \([a-z0-9-]*\).*/\1/p' "$root/appstream.out" | sort -u >"$root/issues"
 if [ "$status" -ne 0 ] && [ ! -s "$root/issues" ]; then
     cat "$root/appstream.out"
-    fail "appstreamcli validate failed, naming no issue"
+    mark_failed "appstreamcli validate failed, naming no issue"
 fi
 comments=$(sed -n '/<!--/,/-->/p' "$metainfo")
 while read -r issue; do
-    printf '%s' "$comments" | grep -q "\"$issue\"" || { cat "$root/appstream.out"; fail "appstreamcli says $issue"; }
+    printf '%s' "$comments" | grep -q "\"$issue\"" || { cat "$root/appstream.out"; mark_failed "appstreamcli says $issue"; }
 done <"$root/issues"
 
 # The Japanese translation beside each English text (the developer's name stays as it is);
@@ -65,28 +64,28 @@ for element in name summary caption p; do
     english=$(printf '%s\n' "$texts" | grep -c "<$element>")
     japanese=$(printf '%s\n' "$texts" | grep -c "<$element xml:lang=\"ja\">")
     [ "$english" -gt 0 ] && [ "$english" = "$japanese" ] ||
-        fail "$english <$element> in English, $japanese in Japanese"
+        mark_failed "$english <$element> in English, $japanese in Japanese"
 done
 summary=$(sed -n 's|^ *<summary>\(.*\)</summary>$|\1|p' "$metainfo")
-[ "${#summary}" -le 35 ] || fail "the summary has ${#summary} characters: $summary"
+[ "${#summary}" -le 35 ] || mark_failed "the summary has ${#summary} characters: $summary"
 # The screenshot's address ends in its path under data/.
 image=$(sed -n 's|^ *<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">https://[^/]*/\(.*\)</image>$|\1x\2 \3|p' "$metainfo")
 if [ ! -f "$data/${image#* }" ]; then
-    fail "the screenshot '$image' is not in data/"
+    mark_failed "the screenshot '$image' is not in data/"
 elif [ "$(png_size "$data/${image#* }")" != "${image%% *}" ]; then
-    fail "the screenshot is $(png_size "$data/${image#* }"), the metainfo says ${image%% *}"
+    mark_failed "the screenshot is $(png_size "$data/${image#* }"), the metainfo says ${image%% *}"
 fi
 
 # The entry names the game, files it as a game, and starts and shows what was installed.
 value() { sed -n "s/^$1=//p" "$entry"; }
-[ "$(value Name)" = Rumitaku ] || fail "Name is '$(value Name)'"
-[ "$(value 'Name\[ja\]')" = ルミタク ] || fail "Name[ja] is '$(value 'Name\[ja\]')'"
-[ "$(value Categories)" = "Game;ArcadeGame;" ] || fail "Categories are '$(value Categories)'"
+[ "$(value Name)" = Rumitaku ] || mark_failed "Name is '$(value Name)'"
+[ "$(value 'Name\[ja\]')" = ルミタク ] || mark_failed "Name[ja] is '$(value 'Name\[ja\]')'"
+[ "$(value Categories)" = "Game;ArcadeGame;" ] || mark_failed "Categories are '$(value Categories)'"
 # Started by its full path, which a launcher finds whatever its PATH.
 [ "$(value Exec)" = "$root/usr/bin/rumitaku" ] && [ -x "$(value Exec)" ] ||
-    fail "Exec '$(value Exec)' is not the installed binary's path"
-[ "$(value Icon)" = "$id" ] || fail "Icon is '$(value Icon)'"
-grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "metainfo does not launch $id.desktop"
+    mark_failed "Exec '$(value Exec)' is not the installed binary's path"
+[ "$(value Icon)" = "$id" ] || mark_failed "Icon is '$(value Icon)'"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || mark_failed "metainfo does not launch $id.desktop"
 
 # Staged under DESTDIR, as a package is built, the entry names the path the package installs
 # the binary at; a prefix with a space in it is quoted.
@@ -94,10 +93,10 @@ DESTDIR=$root/staged cmake --install "$build" --prefix "/opt/rumi taku" >/dev/nu
     { echo "FAIL: cmake --install with DESTDIR"; exit 1; }
 staged=$root/staged/opt/rumi\ taku/share/applications/$id.desktop
 [ "$(sed -n 's/^Exec=//p' "$staged")" = '"/opt/rumi taku/bin/rumitaku"' ] ||
-    fail "staged under DESTDIR, Exec is '$(sed -n 's/^Exec=//p' "$staged")'"
-[ -x "$root/staged/opt/rumi taku/bin/rumitaku" ] || fail "no executable staged under DESTDIR"
+    mark_failed "staged under DESTDIR, Exec is '$(sed -n 's/^Exec=//p' "$staged")'"
+[ -x "$root/staged/opt/rumi taku/bin/rumitaku" ] || mark_failed "no executable staged under DESTDIR"
 desktop-file-validate "$staged" >"$root/staged.out" 2>&1 && [ ! -s "$root/staged.out" ] ||
-    fail "desktop-file-validate says of the staged entry: $(cat "$root/staged.out")"
+    mark_failed "desktop-file-validate says of the staged entry: $(cat "$root/staged.out")"
 
 [ "$failures" -eq 0 ] && echo "installed and valid"
 [ "$failures" -eq 0 ]

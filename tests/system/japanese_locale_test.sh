@@ -11,18 +11,19 @@
 # none, it says so in one line.
 #   japanese_locale_test.sh BINARY
 set -u
+. "$(dirname "$0")/harness.sh"
 . "$(dirname "$0")/x_session.sh"
 . "$(dirname "$0")/locales.sh"
 e2e_require
 need fc-list fontconfig
 
 binary=$1
-make_locale "$e2e_dir/locales" ja_JP.UTF-8
+make_locale "$work/locales" ja_JP.UTF-8
 
 # A fontconfig configuration that finds only the installed fonts of the given families,
 # with the system's rules (aliases, preferences by language, rendering): CASE.conf.
 fonts_of() {
-    local case=$1 dir=$e2e_dir/fonts/$1 family files
+    local case=$1 dir=$work/fonts/$1 family files
     shift
     mkdir -p "$dir"
     for family in "$@"; do
@@ -30,12 +31,12 @@ fonts_of() {
         [ -n "$files" ] || fail "the font $family is not installed (tools/install-deps test installs it)"
         while read -r file; do ln -sf "$file" "$dir/"; done <<<"$files"
     done
-    cat >"$e2e_dir/$case.conf" <<END
+    cat >"$work/$case.conf" <<END
 <?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
 <fontconfig>
   <dir>$dir</dir>
-  <cachedir>$e2e_dir/fonts/cache</cachedir>
+  <cachedir>$work/fonts/cache</cachedir>
   <include ignore_missing="yes">/etc/fonts/conf.d</include>
 </fontconfig>
 END
@@ -45,19 +46,19 @@ END
 # window under the start message as CASE-LOCALE.png, and what it said on stderr as CASE-LOCALE.err.
 play_in() {
     local case=$1 locale=$2 start main
-    e2e_start_game env -u LANGUAGE -u LC_ALL -u LC_CTYPE -u LC_MESSAGES FONTCONFIG_FILE="$e2e_dir/$case.conf" \
-        LOCPATH="$e2e_dir/locales" LANG="$locale" "$binary"
+    e2e_start_game env -u LANGUAGE -u LC_ALL -u LC_CTYPE -u LC_MESSAGES FONTCONFIG_FILE="$work/$case.conf" \
+        LOCPATH="$work/locales" LANG="$locale" "$binary"
     start=$(e2e_window '^ルミタク$')
     [ -n "$start" ] || fail "$case, $locale: no start message"
     main=$(e2e_window '^Form1$')
     [ -n "$main" ] || fail "$case, $locale: no game window"
-    e2e_shot "$main" "$e2e_dir/$case-$locale.png" || fail "$case, $locale: no screenshot"
+    e2e_shot "$main" "$work/$case-$locale.png" || fail "$case, $locale: no screenshot"
     e2e_end_game
-    cp "$E2E_GAME_ERR" "$e2e_dir/$case-$locale.err"
+    cp "$E2E_GAME_ERR" "$work/$case-$locale.err"
 }
 
 signature() {
-    e2e_signature "$e2e_dir/$1.png" 0 0 703 504
+    e2e_signature "$work/$1.png" 0 0 703 504
 }
 
 e2e_start_xvfb
@@ -69,8 +70,8 @@ while IFS='|' read -r case families; do
         play_in "$case" "$locale"
     done
     failed_before=$failures
-    said_c=$(cat "$e2e_dir/$case-C.UTF-8.err")
-    said_ja=$(cat "$e2e_dir/$case-ja_JP.UTF-8.err")
+    said_c=$(cat "$work/$case-C.UTF-8.err")
+    said_ja=$(cat "$work/$case-ja_JP.UTF-8.err")
     if [ "$case" = none ]; then
         for said in "$said_c" "$said_ja"; do
             [ "$(printf '%s\n' "$said" | grep -c .)" = 1 ] && [[ "$said" == *"(no Japanese font found: "* ]] ||

@@ -6,7 +6,7 @@
 # do not count.
 #   licence_test.sh SOURCE_DIR
 set -u
-. "$(dirname "$0")/need.sh"
+. "$(dirname "$0")/harness.sh"
 need reuse reuse
 report=$(reuse --root "$1" lint 2>&1)
 status=$?

@@ -7,7 +7,7 @@
 #                            into DIR; start the game with LOCPATH=DIR LANG=NAME
 # shellcheck shell=bash
 
-. "$(dirname "${BASH_SOURCE[0]}")/need.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 need localedef libc-bin
 need_file /usr/share/i18n/locales/ja_JP locales
 
@@ -16,5 +16,5 @@ make_locale() {
     # Shift_JIS is not a superset of ASCII (0x5C is the yen sign), which localedef warns of
     # with status 1; it compiles the locale all the same, as Japanese systems have it.
     localedef -i "${2%%.*}" -f "${2#*.}" "$1/$2" >/dev/null 2>&1
-    [ -f "$1/$2/LC_CTYPE" ] || { echo "FAIL: localedef could not make the locale $2" >&2; exit 1; }
+    [ -f "$1/$2/LC_CTYPE" ] || fail "localedef could not make the locale $2"
 }

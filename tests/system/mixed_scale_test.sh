@@ -7,6 +7,7 @@
 # moved back, it is as it was.
 #   mixed_scale_test.sh BINARY
 set -u
+. "$(dirname "$0")/harness.sh"
 . "$(dirname "$0")/x_session.sh"
 e2e_require
 need xrandr x11-xserver-utils
@@ -29,25 +30,25 @@ e2e_wait_unmapped "$start" || fail "Return did not close the start message"
 
 # Moves the window to X,Y and waits until it is W×H.
 move_to() {
-    local tries
     xdotool windowmove "$main" "$1" "$2"
-    for tries in $(seq 50); do
-        eval "$(xdotool getwindowgeometry --shell "$main")"
-        [ "${WIDTH}x$HEIGHT" = "$3" ] && return 0
-        sleep 0.1
-    done
-    fail "moved to $1,$2, the window is ${WIDTH}x$HEIGHT, not $3"
+    poll 5 sized "$3" || fail "moved to $1,$2, the window is ${WIDTH}x$HEIGHT, not $3"
+}
+
+# Whether the window is W×H; sets WIDTH and HEIGHT.
+sized() {
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    [ "${WIDTH}x$HEIGHT" = "$1" ]
 }
 
 # The colour at the logical pixel X,Y of the window, of the last screenshot, at a scale.
 pixel() {
-    convert "$e2e_dir/shot.png" -crop "1x1+$(($1 * $3))+$(($2 * $3))" +repage -depth 8 txt:- |
+    convert "$work/shot.png" -crop "1x1+$(($1 * $3))+$(($2 * $3))" +repage -depth 8 txt:- |
         awk 'NR == 2 { print substr($3, 2, 6) }'
 }
 
 # Each speed button's colour near its top left corner, inside its edge, where no text is.
 speed_buttons_show() {
-    e2e_shot "$main" "$e2e_dir/shot.png" || fail "no screenshot of the window"
+    e2e_shot "$main" "$work/shot.png" || fail "no screenshot of the window"
     [ "$(pixel 516 412 "$1")" = 8080FF ] && [ "$(pixel 580 412 "$1")" = FFFF00 ] &&
         [ "$(pixel 644 412 "$1")" = FF8080 ]
 }

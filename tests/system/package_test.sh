@@ -11,22 +11,18 @@
 # It installs and removes the package on this machine, so it needs root, and it leaves
 # alone a machine where rumitaku is installed already.
 set -u
-. "$(dirname "$0")/need.sh"
+. "$(dirname "$0")/harness.sh"
 need dpkg-buildpackage dpkg-dev
 need dh debhelper
 need lintian lintian
 need apt-get apt
 
 source_dir=$(realpath "$1")
-scratch=$(mktemp -d)
+scratch=$work
 installed_here=false
-cleanup() {
-    $installed_here && apt-get purge -y -q -o DPkg::Lock::Timeout=300 rumitaku >/dev/null 2>&1
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
+on_exit '$installed_here && apt-get purge -y -q -o DPkg::Lock::Timeout=300 rumitaku >/dev/null 2>&1'
 failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+mark_failed() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # Skips, or fails in CI, when the machine cannot take the test.
 cannot() {
@@ -57,7 +53,7 @@ tar -C "$source_dir" --exclude-vcs --exclude='./build*' --exclude=./obj-\* --exc
 deb=$(ls "$scratch"/rumitaku_*.deb)
 echo "built $(basename "$deb")"
 
-lintian --fail-on error,warning "$deb" >"$scratch/lintian.txt" 2>&1 || fail "lintian says:"
+lintian --mark_failed-on error,warning "$deb" >"$scratch/lintian.txt" 2>&1 || mark_failed "lintian says:"
 grep -v '^running with root privileges is not recommended!$' "$scratch/lintian.txt"
 
 # What the binary links comes from dh_shlibdeps: the packages that hold those libraries
@@ -67,14 +63,14 @@ depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 for library in libQt6Widgets.so.6 libQt6Gui.so.6 libQt6Core.so.6 libc.so.6 libstdc++.so.6; do
     package=$(dpkg-query -S "*/$multiarch/$library" 2>/dev/null | sed -n '1s/[:,].*//p')
-    [ -n "$package" ] || { fail "no package holds $library here"; continue; }
+    [ -n "$package" ] || { mark_failed "no package holds $library here"; continue; }
     printf '%s\n' "$depends" | grep -qx "$package" ||
-        fail "does not depend on $package, which holds $library: $(dpkg-deb -f "$deb" Depends)"
+        mark_failed "does not depend on $package, which holds $library: $(dpkg-deb -f "$deb" Depends)"
 done
 for package in fonts-ipafont-gothic qt6-qpa-plugins; do
-    printf '%s\n' "$depends" | grep -qx "$package" || fail "does not depend on $package: $(dpkg-deb -f "$deb" Depends)"
+    printf '%s\n' "$depends" | grep -qx "$package" || mark_failed "does not depend on $package: $(dpkg-deb -f "$deb" Depends)"
 done
-[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "recommends '$(dpkg-deb -f "$deb" Recommends)'"
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || mark_failed "recommends '$(dpkg-deb -f "$deb" Recommends)'"
 
 apt-get install -y -q --no-install-recommends -o DPkg::Lock::Timeout=300 "$deb" >"$scratch/install.log" 2>&1 || {
     cat "$scratch/install.log"
@@ -83,41 +79,41 @@ apt-get install -y -q --no-install-recommends -o DPkg::Lock::Timeout=300 "$deb" 
 }
 installed_here=true
 dpkg -L rumitaku >"$scratch/files.txt"
-grep -qx /usr/games/rumitaku "$scratch/files.txt" || fail "no /usr/games/rumitaku in the package"
-grep -q '^/usr/bin/' "$scratch/files.txt" && fail "the package puts files in /usr/bin"
-man -w rumitaku 2>/dev/null | grep -qx /usr/share/man/man6/rumitaku.6.gz || fail "man does not find rumitaku(6)"
+grep -qx /usr/games/rumitaku "$scratch/files.txt" || mark_failed "no /usr/games/rumitaku in the package"
+grep -q '^/usr/bin/' "$scratch/files.txt" && mark_failed "the package puts files in /usr/bin"
+man -w rumitaku 2>/dev/null | grep -qx /usr/share/man/man6/rumitaku.6.gz || mark_failed "man does not find rumitaku(6)"
 
 # The program's version is the package's, less the Debian revision.
 version=$(dpkg-deb -f "$deb" Version)
 said=$(/usr/games/rumitaku --version 2>&1)
-[ "$said" = "rumitaku ${version%-*}" ] || fail "rumitaku --version says '$said', the package is $version"
+[ "$said" = "rumitaku ${version%-*}" ] || mark_failed "rumitaku --version says '$said', the package is $version"
 
 # The start message is modal and nothing answers it here: the game waits there
 # until stopped, and timeout's status 124 says it was still running then.
 mkdir -m 700 "$scratch/runtime"
 XDG_RUNTIME_DIR=$scratch/runtime QT_QPA_PLATFORM=offscreen timeout -s TERM 5 /usr/games/rumitaku >"$scratch/out.txt" 2>"$scratch/err.txt"
 status=$?
-[ "$status" -eq 124 ] || fail "the installed game ended by itself with status $status"
+[ "$status" -eq 124 ] || mark_failed "the installed game ended by itself with status $status"
 # The offscreen platform's own remark about window sizes is no fault of the game's.
 grep -v '^This plugin does not support propagateSizeHints()$' "$scratch/err.txt" >"$scratch/said.txt"
 if [ -s "$scratch/said.txt" ] || [ -s "$scratch/out.txt" ]; then
-    fail "the installed game said:"
+    mark_failed "the installed game said:"
     cat "$scratch/out.txt" "$scratch/said.txt"
 fi
 
 apt-get purge -y -q -o DPkg::Lock::Timeout=300 rumitaku >"$scratch/purge.log" 2>&1 || {
     cat "$scratch/purge.log"
-    fail "apt-get purge"
+    mark_failed "apt-get purge"
 }
 installed_here=false
-[ -z "$(package_status)" ] || fail "rumitaku is still $(package_status) after the purge"
+[ -z "$(package_status)" ] || mark_failed "rumitaku is still $(package_status) after the purge"
 # Its files are gone, and so are the folders that were its alone.
 while read -r path; do
     [ "$path" = /. ] && continue
     if [ -d "$path" ]; then
-        dpkg-query -S "$path" >/dev/null 2>&1 || fail "folder left behind: $path"
+        dpkg-query -S "$path" >/dev/null 2>&1 || mark_failed "folder left behind: $path"
     elif [ -e "$path" ] || [ -L "$path" ]; then
-        fail "left behind: $path"
+        mark_failed "left behind: $path"
     fi
 done <"$scratch/files.txt"
 

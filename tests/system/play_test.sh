@@ -8,6 +8,7 @@
 # with status 0, and it has said nothing on the way.
 #   play_test.sh BINARY
 set -u
+. "$(dirname "$0")/harness.sh"
 . "$(dirname "$0")/x_session.sh"
 . "$(dirname "$0")/board.sh"
 e2e_require

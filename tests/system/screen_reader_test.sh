@@ -9,6 +9,7 @@
 #   screen_reader_test.sh BINARY
 set -u
 here=$(dirname "$0")
+. "$here/harness.sh"
 . "$here/x_session.sh"
 . "$here/board.sh"
 e2e_require
@@ -20,30 +21,27 @@ need /usr/bin/python3 python3
 
 binary=$1
 bus_pid= listener_pid=
-trap '[ -n "$listener_pid" ] && kill "$listener_pid"; [ -n "$bus_pid" ] && kill "$bus_pid"; e2e_cleanup' EXIT
+on_exit '[ -n "$bus_pid" ] && kill "$bus_pid"'
+on_exit '[ -n "$listener_pid" ] && kill "$listener_pid"'
 
 # A session bus of the test's own; it starts the accessibility bus when first asked.
-dbus-daemon --session --nofork --address="unix:path=$e2e_dir/bus" --print-address=3 \
-    3>"$e2e_dir/bus-address" >"$e2e_dir/bus.log" 2>&1 &
+dbus-daemon --session --nofork --address="unix:path=$work/bus" --print-address=3 \
+    3>"$work/bus-address" >"$work/bus.log" 2>&1 &
 bus_pid=$!
-for tries in $(seq 100); do
-    [ -s "$e2e_dir/bus-address" ] && break
-    sleep 0.1
-done
+poll 10 test -s "$work/bus-address"
 export DBUS_SESSION_BUS_ADDRESS
-DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$e2e_dir/bus-address")
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus-address")
 [ -n "$DBUS_SESSION_BUS_ADDRESS" ] || fail "the session bus did not start"
 
 # The listener is there before the game starts, as a screen reader started with the desktop.
 WAIT=300 "$here/atspi.py" "$DBUS_SESSION_BUS_ADDRESS" listen object:state-changed:focused \
-    >"$e2e_dir/listener.out" 2>&1 &
+    >"$work/listener.out" 2>&1 &
 listener_pid=$!
-for tries in $(seq 100); do
-    grep -q listening "$e2e_dir/listener.out" && break
-    kill -0 "$listener_pid" 2>/dev/null || break
-    sleep 0.1
-done
-grep -q listening "$e2e_dir/listener.out" || fail "the listener did not register: $(cat "$e2e_dir/listener.out")"
+listener_settled() {
+    grep -q listening "$work/listener.out" || ! kill -0 "$listener_pid" 2>/dev/null
+}
+poll 10 listener_settled
+grep -q listening "$work/listener.out" || fail "the listener did not register: $(cat "$work/listener.out")"
 
 e2e_open_game "$binary"
 "$here/atspi.py" "$DBUS_SESSION_BUS_ADDRESS" window '^Form1$' >/dev/null \

@@ -8,11 +8,10 @@
 # command (a lower limit of open files, say).
 #   startup_failure_test.sh GAME
 set -u
-. "$(dirname "$0")/need.sh"
+. "$(dirname "$0")/harness.sh"
 game=$(realpath "$1")
-work=$(mktemp -d)
 xvfb_pid=
-trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
+on_exit '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null'
 mkdir -m 700 "$work/runtime"
 
 # status | pattern of the one line | environment and command before the game
@@ -56,10 +55,7 @@ start_xvfb() {
     : >"$work/display"
     Xvfb -displayfd 3 -nolisten tcp -screen 0 "1280x1024x$1" 3>"$work/display" >/dev/null 2>&1 &
     xvfb_pid=$!
-    for tries in $(seq 100); do
-        [ -s "$work/display" ] && break
-        sleep 0.1
-    done
+    wait_until 10 test -s "$work/display"
     display=:$(cat "$work/display")
 }
 

@@ -13,13 +13,13 @@
 # Helpers and their environment (E2E_DISPLAY, E2E_CLOSE_WINDOW) as in x_session.sh; skips (status 77)
 # without the tools, or fails in CI.
 set -uo pipefail
+. "$(dirname "$0")/harness.sh"
 . "$(dirname "$0")/x_session.sh"
 . "$(dirname "$0")/board.sh"
 e2e_require
 need strace strace
 
 game=$1
-work=$e2e_dir
 
 
 strace -o /dev/null true 2>/dev/null || { echo "SKIPPED: strace cannot trace here"; exit 77; }
@@ -122,7 +122,7 @@ e2e_start_game_traced() {
 # A desktop's session: a session bus in the runtime directory, its address given.
 dbus-daemon --session --fork --address="unix:path=$XDG_RUNTIME_DIR/bus" --print-pid=3 3>"$work/bus.pid"
 bus_pid=$(cat "$work/bus.pid")
-trap 'kill "$bus_pid" 2>/dev/null; e2e_cleanup' EXIT
+on_exit 'kill "$bus_pid" 2>/dev/null'
 # The font library may write its cache; a first game fills it for the sessions to come.
 DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus play_session desktop
 # No bus address, and none in the runtime directory: libdbus would have dbus-launch start one.

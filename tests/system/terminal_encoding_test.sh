@@ -8,12 +8,11 @@
 # none (ISO-8859-1, the C locale's ASCII), the English words alone.
 #   terminal_encoding_test.sh BINARY
 set -u
+. "$(dirname "$0")/harness.sh"
 . "$(dirname "$0")/locales.sh"
 need iconv libc-bin
 
 binary=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 mkdir -m 700 "$work/runtime"
 failures=0
 

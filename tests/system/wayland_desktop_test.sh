@@ -12,6 +12,7 @@
 set -uo pipefail
 here=$(dirname "$0")
 compositor=$1 game=$2
+. "$here/harness.sh"
 . "$here/x_session.sh"
 need Xvfb xvfb
 need xauth xauth
@@ -39,17 +40,13 @@ case $compositor in
     *) echo "usage: wayland_desktop_test.sh mutter|kwin GAME" >&2; exit 2 ;;
 esac
 
-runtime=$e2e_dir/wayland-runtime
-log=$e2e_dir/game.log
+runtime=$work/wayland-runtime
+log=$work/game.log
 socket=rumitaku-test-$$
 bus_pid= compositor_pid=
-trap '[ -n "$compositor_pid" ] && kill "$compositor_pid"; [ -n "$bus_pid" ] && kill "$bus_pid"; e2e_cleanup' EXIT
-
-fail() {
-    echo "FAIL: $*"
-    [ -s "$log" ] && { echo "the game said:"; grep -v '^\[' "$log" | tail -n 20; }
-    exit 1
-}
+on_exit '[ -n "$bus_pid" ] && kill "$bus_pid"'
+on_exit '[ -n "$compositor_pid" ] && kill "$compositor_pid"'
+game_err=$log
 
 # The wl_surface of the Nth toplevel the game made with the title $2.
 surface_of() {
@@ -83,38 +80,34 @@ wait_keyboard_on_box() {
 e2e_start_xvfb
 mkdir -m 700 "$runtime"
 dbus-daemon --session --nofork --address="unix:path=$runtime/bus" --print-address=3 \
-    3>"$e2e_dir/bus-address" >"$e2e_dir/bus.log" 2>&1 &
+    3>"$work/bus-address" >"$work/bus.log" 2>&1 &
 bus_pid=$!
-for tries in $(seq 100); do
-    [ -s "$e2e_dir/bus-address" ] && break
-    sleep 0.1
-done
-bus_address=$(head -n 1 "$e2e_dir/bus-address")
+poll 10 test -s "$work/bus-address"
+bus_address=$(head -n 1 "$work/bus-address")
 [ -n "$bus_address" ] || fail "the session bus did not start"
 
 # The compositor's output fills the Xvfb's screen, at its size.
 case $compositor in
     mutter) MUTTER_DEBUG_DUMMY_MODE_SPECS=1280x1024 XDG_RUNTIME_DIR=$runtime DBUS_SESSION_BUS_ADDRESS=$bus_address \
-                mutter --wayland --nested --no-x11 --wayland-display "$socket" >"$e2e_dir/compositor.log" 2>&1 & ;;
+                mutter --wayland --nested --no-x11 --wayland-display "$socket" >"$work/compositor.log" 2>&1 & ;;
     kwin) XDG_RUNTIME_DIR=$runtime DBUS_SESSION_BUS_ADDRESS=$bus_address \
               kwin_wayland --x11-display "$DISPLAY" --width 1280 --height 1024 --socket "$socket" \
-              >"$e2e_dir/compositor.log" 2>&1 & ;;
+              >"$work/compositor.log" 2>&1 & ;;
 esac
 compositor_pid=$!
-for tries in $(seq 200); do
-    [ -S "$runtime/$socket" ] && break
-    kill -0 "$compositor_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[ -S "$runtime/$socket" ] || { cat "$e2e_dir/compositor.log"; fail "$compositor did not start"; }
+compositor_settled() {
+    [ -S "$runtime/$socket" ] || ! kill -0 "$compositor_pid" 2>/dev/null
+}
+poll 20 compositor_settled
+[ -S "$runtime/$socket" ] || { cat "$work/compositor.log"; fail "$compositor did not start"; }
 
 env -u DISPLAY WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland XDG_RUNTIME_DIR=$runtime \
-    DBUS_SESSION_BUS_ADDRESS=$bus_address WAYLAND_DEBUG=1 "$game" >"$e2e_dir/game.out" 2>"$log" &
+    DBUS_SESSION_BUS_ADDRESS=$bus_address WAYLAND_DEBUG=1 "$game" >"$work/game.out" 2>"$log" &
 E2E_GAME_PID=$!
 
 wait_keyboard_on_box 1 || fail "the start message did not get the keyboard"
 xdotool key Return
-shot=$e2e_dir/shot.png
+shot=$work/shot.png
 for tries in $(seq 100); do
     # The board, once the start message is gone from it: the idle cells' colour bounds it.
     sleep 0.2

@@ -11,7 +11,7 @@
 #   wayland_test.sh GAME
 set -uo pipefail
 here=$(dirname "$0")
-. "$here/need.sh"
+. "$here/harness.sh"
 need weston weston
 need dbus-daemon dbus-daemon
 need /usr/libexec/at-spi-bus-launcher at-spi2-core
@@ -19,22 +19,12 @@ need /usr/bin/python3 python3
 /usr/bin/python3 -c 'import dbus' 2>/dev/null || need python3-dbus-module python3-dbus
 
 game=$1
-work=$(mktemp -d)
 weston_pid= bus_pid= game_pid=
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
-    [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    [ -s "$work/game.err" ] && { echo "the game said:"; grep -v '^\[' "$work/game.err" | tail -n 20; }
-    exit 1
-}
+on_exit 'wait 2>/dev/null'
+on_exit '[ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null'
+on_exit '[ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null'
+on_exit '[ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null'
+game_err=$work/game.err
 
 atspi() { WAIT=${WAIT:-20} "$here/atspi.py" "$bus_address" "$@"; }
 
@@ -46,10 +36,10 @@ weston_pid=$!
 dbus-daemon --session --nofork --address="unix:path=$XDG_RUNTIME_DIR/bus" --print-address=3 \
     3>"$work/bus-address" >"$work/bus.log" 2>&1 &
 bus_pid=$!
-for tries in $(seq 100); do
-    [ -S "$XDG_RUNTIME_DIR/$socket" ] && [ -s "$work/bus-address" ] && break
-    sleep 0.1
-done
+sockets_made() {
+    [ -S "$XDG_RUNTIME_DIR/$socket" ] && [ -s "$work/bus-address" ]
+}
+poll 10 sockets_made
 [ -S "$XDG_RUNTIME_DIR/$socket" ] || { cat "$work/weston.log"; fail "weston did not start"; }
 bus_address=$(head -n 1 "$work/bus-address")
 [ -n "$bus_address" ] || fail "the session bus did not start"
@@ -88,10 +78,7 @@ echo "a tick: \"$remaining\""
 question=$(WAIT=60 atspi text '^得点は.*続けますか') || fail "the round-end question did not come"
 echo "the round's end: \"$question\""
 atspi press '^いいえ' >/dev/null || fail "could not answer No"
-for tries in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-done
+poll 10 eval '! kill -0 "$game_pid" 2>/dev/null'
 kill -0 "$game_pid" 2>/dev/null && fail "the game did not end after No"
 wait "$game_pid"
 status=$?

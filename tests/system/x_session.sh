@@ -7,6 +7,8 @@
 # bash (tools/bench does too, for its display). Every wait is bounded, so that
 # a game that hangs fails the test.
 #
+# Source harness.sh first: the helpers keep their files in its $work.
+#
 #   e2e_require                 skips (status 77), or fails in CI, if a tool is missing
 #   e2e_require_wm              the same for the window manager's tools
 #   e2e_start_xvfb              a private X server on $E2E_DISPLAY (a number) or on the
@@ -28,22 +30,16 @@
 #                               (call it in the test's own shell, not in $(...))
 #   e2e_shot WINDOW FILE        a PNG screenshot of the window
 #   e2e_signature FILE X Y W H  a hash of the pixels of a rectangle
-#   e2e_cleanup                 ends the game and the server; the EXIT trap calls it
-#   fail MESSAGE                says FAIL with what the game said on stderr, and exits 1
+#   e2e_cleanup                 ends the game and the server; registered to run on exit
 
-e2e_dir=$(mktemp -d)
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 E2E_XVFB_PID=
 E2E_WM_PID=
 E2E_GAME_PID=
-trap e2e_cleanup EXIT
-
-. "$(dirname "${BASH_SOURCE[0]}")/need.sh"
-
-fail() {
-    echo "FAIL: $*"
-    [ -s "${E2E_GAME_ERR:-}" ] && { echo "the game said:"; cat "$E2E_GAME_ERR"; }
-    exit 1
-}
+E2E_GAME_OUT=$work/game.out
+E2E_GAME_ERR=$work/game.err
+game_err=$E2E_GAME_ERR
+on_exit e2e_cleanup
 
 e2e_require() {
     need Xvfb xvfb
@@ -66,59 +62,59 @@ e2e_cleanup() {
     [ -n "$E2E_WM_PID" ] && kill "$E2E_WM_PID" 2>/dev/null
     [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null
     [ -n "$E2E_XVFB_PID" ] && wait "$E2E_XVFB_PID" 2>/dev/null
-    rm -rf "$e2e_dir"
 }
 
 e2e_start_xvfb() {
-    local cookie number tries
+    local cookie number
     cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
     # The server takes every cookie in its file, whatever display the entry names.
-    touch "$e2e_dir/server-auth" "$e2e_dir/Xauthority"
-    xauth -q -f "$e2e_dir/server-auth" add :0 . "$cookie"
-    : >"$e2e_dir/display"
-    Xvfb ${E2E_DISPLAY:+":$E2E_DISPLAY"} -displayfd 3 -auth "$e2e_dir/server-auth" -nolisten tcp -noreset \
-        -screen 0 "${E2E_SCREEN:-1280x1024x24}" -dpi 96 3>"$e2e_dir/display" >"$e2e_dir/xvfb.log" 2>&1 &
+    touch "$work/server-auth" "$work/Xauthority"
+    xauth -q -f "$work/server-auth" add :0 . "$cookie"
+    : >"$work/display"
+    Xvfb ${E2E_DISPLAY:+":$E2E_DISPLAY"} -displayfd 3 -auth "$work/server-auth" -nolisten tcp -noreset \
+        -screen 0 "${E2E_SCREEN:-1280x1024x24}" -dpi 96 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     # Xvfb writes its display number once it takes connections.
-    for tries in $(seq 100); do
-        number=$(cat "$e2e_dir/display")
-        [ -n "$number" ] && break
-        kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
-        sleep 0.1
-    done
+    number=
+    poll 10 e2e_xvfb_settled && number=$(cat "$work/display")
     if [ -z "$number" ]; then
         echo "FAIL: Xvfb did not start:" >&2
-        cat "$e2e_dir/xvfb.log" >&2
+        cat "$work/xvfb.log" >&2
         exit 1
     fi
     export DISPLAY=":$number"
-    export XAUTHORITY=$e2e_dir/Xauthority
+    export XAUTHORITY=$work/Xauthority
     xauth -q add "$DISPLAY" . "$cookie"
     echo "Xvfb on $DISPLAY"
+}
+
+e2e_xvfb_settled() {
+    [ -s "$work/display" ] || ! kill -0 "$E2E_XVFB_PID" 2>/dev/null
 }
 
 # Openbox: a small window manager with no session services to start, which keeps to the
 # desktops' conventions (frames, placement, focus of new and modal windows). Its settings
 # and cache go to the test's directory.
 e2e_start_wm() {
-    local tries
-    XDG_CONFIG_HOME=$e2e_dir/config XDG_CACHE_HOME=$e2e_dir/cache openbox >"$e2e_dir/wm.log" 2>&1 &
+    XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache openbox >"$work/wm.log" 2>&1 &
     E2E_WM_PID=$!
-    for tries in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        kill -0 "$E2E_WM_PID" 2>/dev/null || break
-        sleep 0.1
-    done
+    poll 10 e2e_wm_settled && e2e_wm_managing && return 0
     echo "FAIL: openbox did not start:" >&2
-    cat "$e2e_dir/wm.log" >&2
+    cat "$work/wm.log" >&2
     exit 1
 }
 
+e2e_wm_managing() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+e2e_wm_settled() {
+    e2e_wm_managing || ! kill -0 "$E2E_WM_PID" 2>/dev/null
+}
+
 e2e_start_game() {
-    mkdir -p -m 700 "$e2e_dir/runtime"
-    E2E_GAME_OUT=$e2e_dir/game.out
-    E2E_GAME_ERR=$e2e_dir/game.err
-    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$e2e_dir/runtime "$@" >"$E2E_GAME_OUT" 2>"$E2E_GAME_ERR" &
+    mkdir -p -m 700 "$work/runtime"
+    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime "$@" >"$E2E_GAME_OUT" 2>"$E2E_GAME_ERR" &
     E2E_GAME_PID=$!
 }
 
@@ -138,12 +134,11 @@ e2e_rect() {
 }
 
 e2e_wait_unmapped() {
-    local tries
-    for tries in $(seq 100); do
-        xdotool search --all --onlyvisible --name '' 2>/dev/null | grep -qx "$1" || return 0
-        sleep 0.1
-    done
-    return 1
+    poll 10 e2e_unmapped "$1"
+}
+
+e2e_unmapped() {
+    ! xdotool search --all --onlyvisible --name '' 2>/dev/null | grep -qx "$1"
 }
 
 e2e_close() {
@@ -151,17 +146,14 @@ e2e_close() {
 }
 
 e2e_wait_exit() {
-    local tries
-    for tries in $(seq 200); do
-        if ! kill -0 "$E2E_GAME_PID" 2>/dev/null; then
-            wait "$E2E_GAME_PID"
-            E2E_GAME_STATUS=$?
-            E2E_GAME_PID=
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
+    poll 20 e2e_game_gone || return 1
+    wait "$E2E_GAME_PID"
+    E2E_GAME_STATUS=$?
+    E2E_GAME_PID=
+}
+
+e2e_game_gone() {
+    ! kill -0 "$E2E_GAME_PID" 2>/dev/null
 }
 
 e2e_shot() {

@@ -1,0 +1,78 @@
+# SPDX-FileCopyrightText: 2026 The rumitaku developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sourced first by every shell test (and, through x_session.sh, by tools/bench and
+# tools/screenshot): what each of them needs around its own checks.
+#
+#   $work                      a temporary folder of the test's own, removed on exit
+#   on_exit COMMAND            runs COMMAND (a string, as for trap) when the script exits;
+#                              the last registered runs first, each whatever the others did
+#   fail MESSAGE               says FAIL with MESSAGE, and what the game said if the script
+#                              set $game_err to its standard error (less the lines of a
+#                              Wayland protocol trace, which begin with '['), and exits 1
+#   poll SECONDS COMMAND...    true as soon as COMMAND succeeds, tried every tenth of a
+#                              second; false once SECONDS have gone by
+#   wait_until SECONDS COMMAND...  the same, failing the test on time-out
+#   need COMMAND PACKAGE       goes on when COMMAND is there, need_file FILE PACKAGE when FILE
+#                              is; otherwise skips the test (status 77, which CTest reports as
+#                              skipped) naming the Debian package that brings it; in CI, where
+#                              tools/install-deps has installed every package the tests need,
+#                              it fails instead
+# shellcheck shell=bash
+
+# x_session.sh and locales.sh source it too; a test that sources them keeps its one folder.
+if [ -z "${harness_exits+set}" ]; then
+    work=$(mktemp -d)
+    harness_exits=()
+    trap harness_exit EXIT
+fi
+
+on_exit() {
+    harness_exits=("$1" "${harness_exits[@]}")
+}
+
+harness_exit() {
+    local status=$? command
+    for command in "${harness_exits[@]}"; do
+        eval "$command" || true
+    done
+    rm -rf "$work"
+    exit "$status"
+}
+
+fail() {
+    echo "FAIL: $*"
+    [ -s "${game_err:-}" ] && { echo "the game said:"; grep -v '^\[' "$game_err"; }
+    exit 1
+}
+
+poll() {
+    local tries
+    for tries in $(seq $(($1 * 10))); do
+        "${@:2}" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+wait_until() {
+    poll "$@" || fail "waited $1 s in vain for: ${*:2}"
+}
+
+need() {
+    command -v "$1" >/dev/null 2>&1 && return 0
+    missing "$1" "$2"
+}
+
+need_file() {
+    [ -e "$1" ] && return 0
+    missing "$1" "$2"
+}
+
+missing() {
+    if [ -n "${CI:-}" ]; then
+        echo "FAIL: $1 is missing (Debian package $2); tools/install-deps test installs it" >&2
+        exit 1
+    fi
+    echo "SKIPPED: $1 is missing (Debian package $2; tools/install-deps test installs it)"
+    exit 77
+}
