@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The rumitaku developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` puts the binary, the manual page, the desktop entry, the icons

@@ -114,6 +114,7 @@ export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
 e2e_start_game_traced() {
     E2E_GAME_OUT=$1/game.out
     E2E_GAME_ERR=$1/game.err
+    game_err=$E2E_GAME_ERR
     QT_QPA_PLATFORM=xcb strace -ff -o "$1/trace" -e trace=%file,socket,connect,bind "$game" \
         >"$E2E_GAME_OUT" 2>"$E2E_GAME_ERR" &
     E2E_GAME_PID=$!
