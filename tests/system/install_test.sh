@@ -21,7 +21,7 @@ root=$work
 failures=0
 mark_failed() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-cmake --install "$build" --prefix "$root/usr" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
+cmake --install "$build" --prefix "$root/usr" >/dev/null || fail "cmake --install"
 
 # The width and height a PNG file says it has.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }'; }
@@ -90,7 +90,7 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
 # Staged under DESTDIR, as a package is built, the entry names the path the package installs
 # the binary at; a prefix with a space in it is quoted.
 DESTDIR=$root/staged cmake --install "$build" --prefix "/opt/rumi taku" >/dev/null ||
-    { echo "FAIL: cmake --install with DESTDIR"; exit 1; }
+    fail "cmake --install with DESTDIR"
 staged=$root/staged/opt/rumi\ taku/share/applications/$id.desktop
 [ "$(sed -n 's/^Exec=//p' "$staged")" = '"/opt/rumi taku/bin/rumitaku"' ] ||
     mark_failed "staged under DESTDIR, Exec is '$(sed -n 's/^Exec=//p' "$staged")'"

@@ -47,8 +47,7 @@ mkdir "$scratch/src"
 tar -C "$source_dir" --exclude-vcs --exclude='./build*' --exclude=./obj-\* --exclude=./.cache -cf - . | tar -C "$scratch/src" -xf -
 (cd "$scratch/src" && DEB_BUILD_OPTIONS="parallel=$(nproc)" dpkg-buildpackage -us -uc -b) >"$scratch/build.log" 2>&1 || {
     tail -n 40 "$scratch/build.log"
-    echo "FAIL: dpkg-buildpackage"
-    exit 1
+    fail "dpkg-buildpackage"
 }
 deb=$(ls "$scratch"/rumitaku_*.deb)
 echo "built $(basename "$deb")"
@@ -74,8 +73,7 @@ done
 
 apt-get install -y -q --no-install-recommends -o DPkg::Lock::Timeout=300 "$deb" >"$scratch/install.log" 2>&1 || {
     cat "$scratch/install.log"
-    echo "FAIL: apt-get install"
-    exit 1
+    fail "apt-get install"
 }
 installed_here=true
 dpkg -L rumitaku >"$scratch/files.txt"
