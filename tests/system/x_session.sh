@@ -7,7 +7,8 @@
 # bash (tools/bench does too, for its display). Every wait is bounded, so that
 # a game that hangs fails the test.
 #
-# Source harness.sh first: the helpers keep their files in its $work.
+# It sources harness.sh, whose $work holds the session's files and whose fail shows what
+# the game wrote to its error output.
 #
 #   e2e_require                 skips (status 77), or fails in CI, if a tool is missing
 #   e2e_require_wm              the same for the window manager's tools
