@@ -9,6 +9,8 @@
 //   bench_floor [round [ms]]        the window until it is ended, or a round of 40000 ms
 //   bench_text_floor [round [ms]]   or ms of two precise timers like the game's, doing
 //                                   nothing, and the round's figures
+//   bench_floor play [ms]           the round, its messages left for a player to answer,
+//   bench_text_floor play [ms]      and until it is ended
 
 #include "bench/measure.h"
 
@@ -26,12 +28,13 @@ namespace {
 
 constexpr bool textFloor = RUMITAKU_TEXT_FLOOR;
 
-// Shown, and answered a player's moment later, from its own event loop.
-void askAndAnswer(QWidget* parent, const char* text, QMessageBox::StandardButtons buttons)
+// Shown, from its own event loop, and answered a player's moment later, or by the player.
+void ask(QWidget* parent, const char* text, QMessageBox::StandardButtons buttons, bool answered)
 {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8("ルミタク"), QString::fromUtf8(text),
                     buttons, parent);
-    QTimer::singleShot(300, &box, [&box] { box.done(0); });
+    if (answered)
+        QTimer::singleShot(300, &box, [&box] { box.done(0); });
     box.exec();
 }
 
@@ -39,7 +42,8 @@ void askAndAnswer(QWidget* parent, const char* text, QMessageBox::StandardButton
 
 int main(int argc, char* argv[])
 {
-    const bool round = argc > 1 && std::strcmp(argv[1], "round") == 0;
+    const bool play = argc > 1 && std::strcmp(argv[1], "play") == 0;
+    const bool round = play || (argc > 1 && std::strcmp(argv[1], "round") == 0);
     const int roundMs = argc > 2 ? std::atoi(argv[2]) : 40000;
 
     QApplication app(argc, argv);
@@ -68,14 +72,14 @@ int main(int argc, char* argv[])
     QObject::connect(&tick, &QTimer::timeout, &window, [&recorder] { recorder.tick(); });
     QTimer::singleShot(300, &window, [&] {
         if constexpr (textFloor)
-            askAndAnswer(&window, "ゲームを開始します！", QMessageBox::Ok);
+            ask(&window, "ゲームを開始します！", QMessageBox::Ok, !play);
         recorder.start(std::chrono::steady_clock::now());
         tick.start(650);
         QTimer::singleShot(roundMs, Qt::PreciseTimer, &window, [&] {
             recorder.end();
             tick.stop();
             if constexpr (textFloor)
-                askAndAnswer(&window, "得点は0でした！　ゲームを続けますか？", QMessageBox::Yes | QMessageBox::No);
+                ask(&window, "得点は0でした！　ゲームを続けますか？", QMessageBox::Yes | QMessageBox::No, !play);
             QCoreApplication::quit();
         });
     });

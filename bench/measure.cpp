@@ -18,27 +18,30 @@ void RoundRecorder::print() const
     std::vector<double> errors;
     for (std::size_t i = 1; i < ticks_.size(); ++i)
         errors.push_back(std::abs(msBetween(ticks_[i - 1], ticks_[i]) - tickMs_));
-    std::sort(errors.begin(), errors.end());
-    // By nearest rank.
-    const auto quantile = [&errors](double q) {
-        const auto rank = static_cast<std::size_t>(std::ceil(q * static_cast<double>(errors.size())));
-        return errors.empty() ? 0.0 : errors[std::clamp<std::size_t>(rank, 1, errors.size()) - 1];
-    };
     std::printf("ticks %d\n", ticks());
-    std::printf("tick_error_p50_ms %.4f\n", quantile(0.50));
-    std::printf("tick_error_p99_ms %.4f\n", quantile(0.99));
-    std::printf("tick_error_max_ms %.4f\n", quantile(1.0));
+    std::printf("tick_error_p50_ms %.4f\n", nearestRank(errors, 0.50));
+    std::printf("tick_error_p99_ms %.4f\n", nearestRank(errors, 0.99));
+    std::printf("tick_error_max_ms %.4f\n", nearestRank(errors, 1.0));
     std::printf("round_end_error_ms %.4f\n", std::abs(msBetween(ticks_.at(0), end_) - roundMs_));
     std::printf("peak_memory_mib %.3f\n", static_cast<double>(statusKib("VmHWM")) / 1024);
 }
 
-long statusKib(const std::string& field)
+double nearestRank(std::vector<double> values, double q)
 {
-    std::ifstream status("/proc/self/status");
+    if (values.empty())
+        return 0.0;
+    std::sort(values.begin(), values.end());
+    const auto rank = static_cast<std::size_t>(std::ceil(q * static_cast<double>(values.size())));
+    return values[std::clamp<std::size_t>(rank, 1, values.size()) - 1];
+}
+
+long statusField(const std::string& path, const std::string& field)
+{
+    std::ifstream status(path);
     for (std::string name; status >> name;) {
-        long kib = 0;
-        if (name == field + ':' && status >> kib)
-            return kib;
+        long value = 0;
+        if (name == field + ':' && status >> value)
+            return value;
     }
     return -1;
 }

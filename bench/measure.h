@@ -31,7 +31,15 @@ private:
     Instant end_{};
 };
 
+// The q-quantile of the values (0 < q ≤ 1) by nearest rank; 0 if there are none.
+double nearestRank(std::vector<double> values, double q);
+
+// A number in a status file of /proc, such as "voluntary_ctxt_switches"; -1 if missing.
+long statusField(const std::string& path, const std::string& field);
 // A field of /proc/self/status in KiB, such as "VmHWM" or "VmRSS"; -1 if missing.
-long statusKib(const std::string& field);
+inline long statusKib(const std::string& field)
+{
+    return statusField("/proc/self/status", field);
+}
 
 }  // namespace rumitaku::bench

@@ -43,9 +43,12 @@ def main(args):
         ratio = f"{measured / against:.2f}" if measured is not None and against else "—"
         verdict = ""
         if goal:
-            number, times_floor = re.fullmatch(r"≤ ([\d ]+(?:\.\d+)?)( × floor)?", goal).groups()
+            number, times = re.fullmatch(r"≤ ([\d ]+(?:\.\d+)?)(?: × (floor|text floor))?", goal).groups()
             bound = float(number.replace(" ", ""))
-            if times_floor:
+            if times:
+                # "floor" is the empty floor's subject, "text floor" the text floor's ("text").
+                if (floor.split() or [""])[0] != times.split()[0]:
+                    sys.exit(f"table.py: the goal {goal!r} is set against {floor!r}")
                 bound = bound * against if against else None
             if quick:
                 verdict = "(quick)"
@@ -57,6 +60,9 @@ def main(args):
     paints = median("xcb paints_per_tick")
     if paints is not None:
         print(f"\nRepaints per tick: {paints:.2f} (the two cells, and Label2 when its text changes).")
+    if values["xcb clicks_dropped"]:
+        dropped = sum(values["xcb clicks_dropped"])
+        print(f"\nClicks from outside not timed: {dropped:.0f}, their cell gone out before the release.")
 
 
 if __name__ == "__main__":

@@ -7,7 +7,7 @@
 # The cells, numbered down the columns, as the build reads them from the rules' board:
 # board_origin, cell_pitch, cell_size and column_cells (33 pixels square, 41 apart from
 # (8, 8), 12 to a column). CTest names the file; by hand, name it yourself.
-. "${E2E_BOARD_PLACES:?set E2E_BOARD_PLACES to build-tests/tests/system/board_places.sh}"
+. "${E2E_BOARD_PLACES:?set E2E_BOARD_PLACES to build-tests/tests/support/board_places.sh}"
 cell_x() { echo $((board_origin + cell_pitch * ($1 / column_cells) + cell_size / 2)); }  # a cell's centre
 cell_y() { echo $((board_origin + cell_pitch * ($1 % column_cells) + cell_size / 2)); }
 score_area=(546 98 117 37)                       # inside Label1's border
