@@ -19,8 +19,9 @@ need xauth xauth
 need xdotool xdotool
 need import imagemagick
 need dbus-daemon dbus-daemon
-plugin=$(find /usr/lib/*/qt6/plugins/platforms -name 'libqwayland-generic.so' 2>/dev/null | head -n 1)
-[ -n "$plugin" ] || need libqwayland-generic.so qt6-wayland
+# Qt's Wayland plugin, whatever its file is called in this version of Qt.
+plugin=$(find /usr/lib/*/qt6/plugins/platforms -name 'libqwayland*.so' 2>/dev/null | head -n 1)
+[ -n "$plugin" ] || need "Qt's Wayland plugin" qt6-wayland
 case $compositor in
     mutter) need mutter mutter ;;
     kwin)
@@ -48,21 +49,22 @@ on_exit '[ -n "$bus_pid" ] && kill "$bus_pid"'
 on_exit '[ -n "$compositor_pid" ] && kill "$compositor_pid"'
 game_err=$log
 
-# The wl_surface of the Nth toplevel the game made with the title $2.
+# The wl_surface of the Nth toplevel the game made with the title $2. Objects are logged as
+# name@id, or name#id from libwayland 1.23 on.
 surface_of() {
     awk -v nth="$1" -v title="set_title(\"$2\")" '
-        /get_xdg_surface\(new id xdg_surface@/ { match($0, /xdg_surface@[0-9]+/); x = substr($0, RSTART, RLENGTH)
-                                                 match($0, /wl_surface@[0-9]+/); surface[x] = substr($0, RSTART, RLENGTH) }
-        /\.get_toplevel\(new id xdg_toplevel@/ { match($0, /xdg_surface@[0-9]+/); x = substr($0, RSTART, RLENGTH)
-                                                 match($0, /xdg_toplevel@[0-9]+/); of[substr($0, RSTART, RLENGTH)] = surface[x] }
-        index($0, title) { match($0, /xdg_toplevel@[0-9]+/); if (++n == nth) { print of[substr($0, RSTART, RLENGTH)]; exit } }
+        /get_xdg_surface\(new id xdg_surface[@#]/ { match($0, /xdg_surface[@#][0-9]+/); x = substr($0, RSTART, RLENGTH)
+                                                 match($0, /wl_surface[@#][0-9]+/); surface[x] = substr($0, RSTART, RLENGTH) }
+        /\.get_toplevel\(new id xdg_toplevel[@#]/ { match($0, /xdg_surface[@#][0-9]+/); x = substr($0, RSTART, RLENGTH)
+                                                 match($0, /xdg_toplevel[@#][0-9]+/); of[substr($0, RSTART, RLENGTH)] = surface[x] }
+        index($0, title) { match($0, /xdg_toplevel[@#][0-9]+/); if (++n == nth) { print of[substr($0, RSTART, RLENGTH)]; exit } }
     ' "$log"
 }
 
 # The wl_surface that has the keyboard now, if any.
 keyboard_on() {
-    awk '/wl_keyboard@[0-9]+\.enter\(/ { match($0, /wl_surface@[0-9]+/); on = substr($0, RSTART, RLENGTH) }
-         /wl_keyboard@[0-9]+\.leave\(/ { on = "" } END { print on }' "$log"
+    awk '/wl_keyboard[@#][0-9]+\.enter\(/ { match($0, /wl_surface[@#][0-9]+/); on = substr($0, RSTART, RLENGTH) }
+         /wl_keyboard[@#][0-9]+\.leave\(/ { on = "" } END { print on }' "$log"
 }
 
 # Waits up to 20 s for the Nth window titled ルミタク to have the keyboard.
