@@ -52,7 +52,7 @@ tar -C "$source_dir" --exclude-vcs --exclude='./build*' --exclude=./obj-\* --exc
 deb=$(ls "$scratch"/rumitaku_*.deb)
 echo "built $(basename "$deb")"
 
-lintian --mark_failed-on error,warning "$deb" >"$scratch/lintian.txt" 2>&1 || mark_failed "lintian says:"
+lintian --fail-on error,warning "$deb" >"$scratch/lintian.txt" 2>&1 || mark_failed "lintian says:"
 grep -v '^running with root privileges is not recommended!$' "$scratch/lintian.txt"
 
 # What the binary links comes from dh_shlibdeps: the packages that hold those libraries
