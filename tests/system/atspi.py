@@ -8,6 +8,8 @@ Wayland compositor); and listens as a screen reader does. Every wait is bounded.
   atspi.py SESSION_BUS press NAME_REGEX    presses the first push button whose name matches
   atspi.py SESSION_BUS text TEXT_REGEX     waits for a label whose name or text matches; prints it
   atspi.py SESSION_BUS window TITLE_REGEX  waits for a window whose title matches
+  atspi.py SESSION_BUS start               starts the session's accessibility bus, as a desktop does
+                                           before any program, and prints its address
   atspi.py SESSION_BUS listen EVENT        turns the session's screen reader on, as a screen reader
                                            does, registers a listener for EVENT, prints "listening"
                                            and stays for WAIT seconds, or until it is ended
@@ -26,10 +28,15 @@ ROOT = "/org/a11y/atspi/accessible/root"
 ACCESSIBLE = "org.a11y.atspi.Accessible"
 
 
-def accessibility_bus(session_address):
+def accessibility_address(session_address):
+    """Asking the launcher for the address starts the bus."""
     session = dbus.bus.BusConnection(session_address)
     launcher = session.get_object("org.a11y.Bus", "/org/a11y/bus")
-    return dbus.bus.BusConnection(dbus.Interface(launcher, "org.a11y.Bus").GetAddress())
+    return str(dbus.Interface(launcher, "org.a11y.Bus").GetAddress())
+
+
+def accessibility_bus(session_address):
+    return dbus.bus.BusConnection(accessibility_address(session_address))
 
 
 def nodes(bus):
@@ -87,6 +94,9 @@ def listen(session_address, event):
 def main():
     if sys.argv[2] == "listen":
         return listen(sys.argv[1], sys.argv[3])
+    if sys.argv[2] == "start":
+        print(accessibility_address(sys.argv[1]))
+        return 0
     session_address, command, pattern = sys.argv[1], sys.argv[2], re.compile(sys.argv[3])
     deadline = time.monotonic() + float(os.environ.get("WAIT", "20"))
     bus = None
