@@ -81,8 +81,11 @@ def listen(session_address, event):
     """What a screen reader does that makes toolkits hand it every key first: it says the
     session has one, which programs read as they start, and registers a listener."""
     session = dbus.bus.BusConnection(session_address)
-    launcher = session.get_object("org.a11y.Bus", "/org/a11y/bus")
-    launcher.Set("org.a11y.Status", "ScreenReaderEnabled", True, dbus_interface=dbus.PROPERTIES_IFACE)
+    status = dbus.Interface(session.get_object("org.a11y.Bus", "/org/a11y/bus"), dbus.PROPERTIES_IFACE)
+    # IsEnabled, and ScreenReaderEnabled where the launcher still has it (at-spi2-core 2.62 has not).
+    status.Set("org.a11y.Status", "IsEnabled", True)
+    if "ScreenReaderEnabled" in status.GetAll("org.a11y.Status"):
+        status.Set("org.a11y.Status", "ScreenReaderEnabled", True)
     bus = accessibility_bus(session_address)
     registry = bus.get_object("org.a11y.atspi.Registry", "/org/a11y/atspi/registry")
     dbus.Interface(registry, "org.a11y.atspi.Registry").RegisterEvent(event, dbus.Array([], signature="s"), "")

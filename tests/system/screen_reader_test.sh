@@ -24,8 +24,10 @@ bus_pid= listener_pid=
 on_exit '[ -n "$bus_pid" ] && kill "$bus_pid"'
 on_exit '[ -n "$listener_pid" ] && kill "$listener_pid"'
 
-# A session bus of the test's own; it starts the accessibility bus when first asked.
-dbus-daemon --session --nofork --address="unix:path=$work/bus" --print-address=3 \
+# A session bus of the test's own; it starts the accessibility bus when first asked. What it
+# starts keeps its settings in memory: the bus's launcher stores the screen reader's switch
+# through GSettings, which must not turn it on in the desktop of whoever runs the tests.
+GSETTINGS_BACKEND=memory dbus-daemon --session --nofork --address="unix:path=$work/bus" --print-address=3 \
     3>"$work/bus-address" >"$work/bus.log" 2>&1 &
 bus_pid=$!
 poll 10 test -s "$work/bus-address"
