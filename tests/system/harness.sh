@@ -16,7 +16,13 @@
 #                              is; otherwise skips the test (status 77, which CTest reports as
 #                              skipped) naming the Debian package that brings it; in CI, where
 #                              tools/install-deps has installed every package the tests need,
-#                              it fails instead
+#                              it fails instead; need_qt_wayland when Qt's Wayland plugin is
+#                              installed, whatever its file is called in this version of Qt
+#   start_session_bus PATH     a private D-Bus session bus at PATH, ended on exit; sets
+#                              $bus_address. What it starts keeps its GSettings in memory: a
+#                              setting a test makes (the screen reader's switch, stored by the
+#                              accessibility bus's launcher) never reaches the desktop of
+#                              whoever runs the tests
 # shellcheck shell=bash
 
 # x_session.sh and locales.sh source it too; a test that sources them keeps its one folder.
@@ -66,6 +72,23 @@ need() {
 need_file() {
     [ -e "$1" ] && return 0
     missing "$1" "$2"
+}
+
+# libqwayland-generic.so, or libqwayland.so from Qt 6.10 on.
+need_qt_wayland() {
+    [ -n "$(find /usr/lib/*/qt6/plugins/platforms -name 'libqwayland*.so' 2>/dev/null | head -n 1)" ] && return 0
+    missing "Qt's Wayland plugin" qt6-wayland
+}
+
+start_session_bus() {
+    local pid
+    GSETTINGS_BACKEND=memory dbus-daemon --session --nofork --address="unix:path=$1" --print-address=3 \
+        3>"$work/bus-address" >"$work/bus.log" 2>&1 &
+    pid=$!
+    on_exit "kill $pid 2>/dev/null"
+    poll 10 test -s "$work/bus-address"
+    bus_address=$(head -n 1 "$work/bus-address")
+    [ -n "$bus_address" ] || fail "the session bus did not start"
 }
 
 missing() {

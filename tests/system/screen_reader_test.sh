@@ -20,20 +20,12 @@ need /usr/bin/python3 python3
 /usr/bin/python3 -c 'import dbus' 2>/dev/null || need python3-dbus-module python3-dbus
 
 binary=$1
-bus_pid= listener_pid=
-on_exit '[ -n "$bus_pid" ] && kill "$bus_pid"'
+listener_pid=
 on_exit '[ -n "$listener_pid" ] && kill "$listener_pid"'
 
-# A session bus of the test's own; it starts the accessibility bus when first asked. What it
-# starts keeps its settings in memory: the bus's launcher stores the screen reader's switch
-# through GSettings, which must not turn it on in the desktop of whoever runs the tests.
-GSETTINGS_BACKEND=memory dbus-daemon --session --nofork --address="unix:path=$work/bus" --print-address=3 \
-    3>"$work/bus-address" >"$work/bus.log" 2>&1 &
-bus_pid=$!
-poll 10 test -s "$work/bus-address"
-export DBUS_SESSION_BUS_ADDRESS
-DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus-address")
-[ -n "$DBUS_SESSION_BUS_ADDRESS" ] || fail "the session bus did not start"
+# A session bus of the test's own; it starts the accessibility bus when first asked.
+start_session_bus "$work/bus"
+export DBUS_SESSION_BUS_ADDRESS=$bus_address
 
 # The listener is there before the game starts, as a screen reader started with the desktop.
 WAIT=300 "$here/atspi.py" "$DBUS_SESSION_BUS_ADDRESS" listen object:state-changed:focused \

@@ -19,9 +19,7 @@ need xauth xauth
 need xdotool xdotool
 need import imagemagick
 need dbus-daemon dbus-daemon
-# Qt's Wayland plugin, whatever its file is called in this version of Qt.
-plugin=$(find /usr/lib/*/qt6/plugins/platforms -name 'libqwayland*.so' 2>/dev/null | head -n 1)
-[ -n "$plugin" ] || need "Qt's Wayland plugin" qt6-wayland
+need_qt_wayland
 case $compositor in
     mutter)
         need mutter mutter
@@ -52,8 +50,7 @@ esac
 runtime=$work/wayland-runtime
 log=$work/game.log
 socket=rumitaku-test-$$
-bus_pid= compositor_pid=
-on_exit '[ -n "$bus_pid" ] && kill "$bus_pid"'
+compositor_pid=
 on_exit '[ -n "$compositor_pid" ] && kill "$compositor_pid"'
 game_err=$log
 
@@ -89,12 +86,7 @@ wait_keyboard_on_box() {
 
 e2e_start_xvfb
 mkdir -m 700 "$runtime"
-dbus-daemon --session --nofork --address="unix:path=$runtime/bus" --print-address=3 \
-    3>"$work/bus-address" >"$work/bus.log" 2>&1 &
-bus_pid=$!
-poll 10 test -s "$work/bus-address"
-bus_address=$(head -n 1 "$work/bus-address")
-[ -n "$bus_address" ] || fail "the session bus did not start"
+start_session_bus "$runtime/bus"
 
 # The compositor's output fills the Xvfb's screen, at its size.
 case $compositor in

@@ -17,12 +17,13 @@ need dbus-daemon dbus-daemon
 need /usr/libexec/at-spi-bus-launcher at-spi2-core
 need /usr/bin/python3 python3
 /usr/bin/python3 -c 'import dbus' 2>/dev/null || need python3-dbus-module python3-dbus
+# Without Qt's Wayland plugin the game would go to X, which this test is not about.
+need_qt_wayland
 
 game=$1
-weston_pid= bus_pid= game_pid=
+weston_pid= game_pid=
 on_exit 'wait 2>/dev/null'
 on_exit '[ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null'
-on_exit '[ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null'
 on_exit '[ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null'
 game_err=$work/game.err
 
@@ -33,22 +34,10 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 socket=rumitaku-test-$$
 weston --backend=headless-backend.so --socket="$socket" --idle-time=0 >"$work/weston.log" 2>&1 &
 weston_pid=$!
-dbus-daemon --session --nofork --address="unix:path=$XDG_RUNTIME_DIR/bus" --print-address=3 \
-    3>"$work/bus-address" >"$work/bus.log" 2>&1 &
-bus_pid=$!
-sockets_made() {
-    [ -S "$XDG_RUNTIME_DIR/$socket" ] && [ -s "$work/bus-address" ]
-}
-poll 10 sockets_made
+start_session_bus "$XDG_RUNTIME_DIR/bus"
+poll 10 test -S "$XDG_RUNTIME_DIR/$socket"
 [ -S "$XDG_RUNTIME_DIR/$socket" ] || { cat "$work/weston.log"; fail "weston did not start"; }
-bus_address=$(head -n 1 "$work/bus-address")
-[ -n "$bus_address" ] || fail "the session bus did not start"
 
-# Qt's Wayland plugin, whatever its file is called in this version of Qt
-# (libqwayland-generic.so, or libqwayland.so since 6.10): without it the game would go
-# to X, which this test is not about.
-plugin=$(find /usr/lib/*/qt6/plugins/platforms -name 'libqwayland*.so' 2>/dev/null | head -n 1)
-[ -n "$plugin" ] || need "Qt's Wayland plugin" qt6-wayland
 
 # The accessibility bus is up before the game, as a desktop starts it before any program:
 # one that starts while the game looks for it makes Qt 6.8 warn of its name's owner.
