@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "tests/support/heap.h"
 #include "tests/support/message_answerer.h"
 #include "tests/window/window_fixture.h"
 
@@ -12,26 +13,8 @@
 #include <cstddef>
 #include <random>
 
-#if defined(__SANITIZE_ADDRESS__)
-// From the sanitizer's allocator; g++ ships no header that declares it.
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#else
-#include <malloc.h>
-#endif
-
 namespace rumitaku::testing {
 namespace {
-
-// Bytes of heap the program holds, as its allocator counts them.
-std::size_t heapInUse()
-{
-#if defined(__SANITIZE_ADDRESS__)
-    return __sanitizer_get_current_allocated_bytes();
-#else
-    const struct mallinfo2 info = mallinfo2();
-    return info.uordblks + info.hblkhd;
-#endif
-}
 
 // Ten thousand ticks as fast as the window paints them, with clicks on the cells and the speed
 // buttons between them and a round end answered Yes every hundred ticks.
