@@ -31,21 +31,11 @@ using namespace std::string_view_literals;
 constexpr std::string_view japaneseFamilies[] = {"ＭＳ Ｐゴシック"sv, "IPAPGothic"sv, "TakaoPGothic"sv,
                                                  "VL PGothic"sv, "Noto Sans CJK JP"sv};
 
-// Every text the window and its message boxes show, and the characters of the numbers
-// they show.
-constexpr std::string_view shownTexts[] = {
-    texts::messageTitle,    texts::startPrompt,     texts::roundEndPromptBefore, texts::roundEndPromptAfter,
-    texts::okButton,        texts::yesButton,       texts::noButton,             texts::scorePrefix,
-    texts::remainingPrefix, texts::remainingSuffix, texts::scoreHeading,         texts::timeHeading,
-    texts::legendFrame,     texts::legendGreen,     texts::legendRed,            texts::legendGrey,
-    texts::legendWhite,     texts::legendMagenta,   texts::speedFrame,           texts::speedFast,
-    texts::speedNormal,     texts::speedSlow,       "-0123456789"sv};
-
 // Whether `draws` says yes for every character of the texts.
 template <typename Draws>
 bool drawsEveryText(Draws draws)
 {
-    for (std::string_view text : shownTexts) {
+    for (std::string_view text : texts::shown) {
         for (const char32_t character : qText(text).toUcs4()) {
             if (!draws(character))
                 return false;

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The rumitaku developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "game/clock.h"
 #include "game/game.h"
 #include "game/random_source.h"
 #include "window/game_connection.h"
 #include "window/main_window.h"
-#include "window/qt_clock.h"
 #include "app/startup.h"
 
 int main(int argc, char* argv[])
@@ -16,7 +16,7 @@ int main(int argc, char* argv[])
 
     MainWindow window;
     MersenneRandom random;
-    QtClock clock;
+    SteadyClock clock;
     Game game(window, random, clock);
     connectGame(window, game);
 

@@ -7,12 +7,12 @@
 //   bench_round [round length in ms, 40000 unless given]
 
 #include "bench/measure.h"
+#include "game/clock.h"
 #include "game/game.h"
 #include "game/random_source.h"
 #include "tests/support/message_answerer.h"
 #include "window/game_connection.h"
 #include "window/main_window.h"
-#include "window/qt_clock.h"
 #include "app/startup.h"
 
 #include <QApplication>
@@ -32,7 +32,7 @@ int main(int argc, char* argv[])
 
     MainWindow window;
     MersenneRandom random;
-    QtClock clock;
+    SteadyClock clock;
     Game game(window, random, clock);
 
     // Connected before the game's handlers, so each time is taken as the timer fires.

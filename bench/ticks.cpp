@@ -8,9 +8,9 @@
 //   bench_ticks memory N   resident memory growth over N ticks, each with a click
 
 #include "bench/measure.h"
+#include "game/clock.h"
 #include "game/random_source.h"
 #include "tests/support/window_game.h"
-#include "window/qt_clock.h"
 #include "app/startup.h"
 
 #include <QApplication>
@@ -46,7 +46,7 @@ public:
 private:
     static constexpr float tickSeconds = Game::fastInterval / 1000.0f;
     static constexpr int ticksPerRound = static_cast<int>(Game::roundSeconds / tickSeconds);
-    QtClock real_;
+    SteadyClock real_;
     int tick_ = 0;
 };
 

@@ -20,8 +20,8 @@ namespace rumitaku {
 //   Command1           早い, the fast speed button: 650 ms
 //   Command3           普通？, the normal speed button: 800 ms
 //   Command2           遅い, the slow speed button: 1400 ms, all three in the frame Frame2 (速度変更)
-//   Timer1             the lighting tick: 700 ms until a speed button is pressed
-//   Timer2             the round's end: 40 000 ms
+//   Timer1             the lighting tick
+//   Timer2             the round's end
 //   Ransuu             a whole number drawn uniformly from a range (Game::Ransuu)
 //
 // The rules see only what this interface gives them: the cells, the two displays,
@@ -29,6 +29,11 @@ namespace rumitaku {
 
 enum class Label { Label1, Label2 };
 enum class Timer { Timer1, Timer2 };
+
+// The timers' intervals as the window is made, in milliseconds. Timer1 keeps its own until
+// a speed button is pressed; Timer2's is the length of a round.
+inline constexpr int timer1StartInterval = 700;
+inline constexpr int timer2Interval = 40000;
 
 enum class MessageButtons { Ok, YesNo };
 enum class MessageIcon { None, Question };

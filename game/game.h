@@ -18,10 +18,8 @@ namespace rumitaku {
 class Game {
 public:
     // A round lasts one interval of Timer2; the countdown counts the same length from the clock.
-    static constexpr int roundMilliseconds = 40000;
-    static constexpr float roundSeconds = roundMilliseconds / 1000.0f;
-    // Timer1's interval until a speed button is pressed, and the speed buttons' own.
-    static constexpr int startInterval = 700;
+    static constexpr float roundSeconds = timer2Interval / 1000.0f;
+    // The intervals the speed buttons give Timer1.
     static constexpr int fastInterval = 650;
     static constexpr int normalInterval = 800;
     static constexpr int slowInterval = 1400;

@@ -37,6 +37,15 @@ inline constexpr auto speedFast = "早い"sv;
 inline constexpr auto speedNormal = "普通？"sv;  // full-width question mark
 inline constexpr auto speedSlow = "遅い"sv;
 
+// The texts above that the game draws in its own font (all but the window's caption,
+// which the desktop draws in its title bar), and the characters of the numbers it shows.
+inline constexpr std::string_view shown[] = {
+    messageTitle,    startPrompt,     roundEndPromptBefore, roundEndPromptAfter, okButton,
+    yesButton,       noButton,        scorePrefix,          remainingPrefix,     remainingSuffix,
+    scoreHeading,    timeHeading,     legendFrame,          legendGreen,         legendRed,
+    legendGrey,      legendWhite,     legendMagenta,        speedFrame,          speedFast,
+    speedNormal,     speedSlow,       "-0123456789"sv};
+
 // The program's name on the desktop: in its menu entry and beside its windows' titles.
 inline constexpr auto applicationDisplayName = "ルミタク"sv;
 

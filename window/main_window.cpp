@@ -8,7 +8,6 @@
 #include "window/qt_colour.h"
 #include "window/qt_text.h"
 #include "game/board.h"
-#include "game/game.h"
 #include "game/texts.h"
 
 #include <QApplication>
@@ -169,8 +168,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
     // players would see in the ticks; precise ones keep to the millisecond.
     timer1_.setTimerType(Qt::PreciseTimer);
     timer2_.setTimerType(Qt::PreciseTimer);
-    timer1_.setInterval(Game::startInterval);
-    timer2_.setInterval(Game::roundMilliseconds);
+    timer1_.setInterval(timer1StartInterval);
+    timer2_.setInterval(timer2Interval);
     connect(&timer1_, &QTimer::timeout, this, &MainWindow::timer1Timer);
     connect(&timer2_, &QTimer::timeout, this, &MainWindow::timer2Timer);
     timer1_.start();

@@ -173,7 +173,8 @@ TEST_F(HighDpiTest, EveryTextFitsInsideItsControl)
         const int border = label->hasBorder() ? 1 : 0;
         const QRect inside = label->rect().adjusted(border, border, -border, -border);
         const QRect room = inside.adjusted(border, border, -border, -border);
-        const int flags = int(label->alignment()) | Qt::AlignTop | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        // Laid out as the label lays out its caption: from the top left.
+        const int flags = Qt::AlignLeft | Qt::AlignTop | (label->wordWrap() ? Qt::TextWordWrap : 0);
         EXPECT_TRUE(inkFits(label->text(), label->font(), flags, room, inside))
             << label->objectName().toStdString();
     }

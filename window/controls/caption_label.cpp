@@ -4,7 +4,7 @@
 #include "window/controls/caption_label.h"
 
 #include "window/controls/edges.h"
-#include "window/accessibility/screen_reader.h"
+#include "window/controls/screen_reader.h"
 
 #include <QPainter>
 
@@ -40,12 +40,6 @@ void CaptionLabel::setBorder(bool border)
     update();
 }
 
-void CaptionLabel::setAlignment(Qt::Alignment alignment)
-{
-    alignment_ = alignment;
-    update();
-}
-
 void CaptionLabel::setWordWrap(bool wrap)
 {
     wordWrap_ = wrap;
@@ -64,7 +58,7 @@ void CaptionLabel::paintEvent(QPaintEvent*)
     const int inset = border_ ? 2 : 0;
     painter.setPen(textColour_);
     painter.setFont(font());
-    const int flags = int(alignment_) | Qt::AlignTop | (wordWrap_ ? Qt::TextWordWrap : 0);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | (wordWrap_ ? Qt::TextWordWrap : 0);
     painter.drawText(rect().adjusted(inset, inset, -inset, -inset), flags, text_);
 }
 

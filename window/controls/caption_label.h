@@ -11,7 +11,7 @@
 
 namespace rumitaku {
 
-// A label of fixed size: its caption, drawn at the top in its text colour,
+// A label of fixed size: its caption, drawn from the top left in its text colour,
 // over its background or over its parent where it has none, and an optional
 // one-pixel border. It never resizes itself to its caption. Not Qt's QLabel, whose
 // plain box frame takes the text's colour: the legend's coloured captions stand in
@@ -31,8 +31,6 @@ public:
     void setTextColour(QColor colour);
     bool hasBorder() const { return border_; }
     void setBorder(bool border);
-    Qt::Alignment alignment() const { return alignment_; }
-    void setAlignment(Qt::Alignment alignment);
     bool wordWrap() const { return wordWrap_; }
     void setWordWrap(bool wrap);
 
@@ -44,7 +42,6 @@ private:
     QColor background_;
     QColor textColour_ = defaultTextColour;
     bool border_ = false;
-    Qt::Alignment alignment_ = Qt::AlignLeft;
     bool wordWrap_ = false;
 };
 

@@ -4,7 +4,7 @@
 #include "window/controls/flat_button.h"
 
 #include "window/controls/edges.h"
-#include "window/accessibility/screen_reader.h"
+#include "window/controls/screen_reader.h"
 #include "window/qt_colour.h"
 
 #include <QKeyEvent>

@@ -36,7 +36,7 @@ MessageBox::MessageBox(const QString& title, const QString& prompt, MessageButto
                        & ~Qt::WindowCloseButtonHint);
         // The question comes up while the player clicks the board. The start message
         // needs no guard: nothing is under way when it comes, and it ends nothing.
-        guard_ = new AnswerGuard(this);
+        new AnswerGuard(this);  // the box's child, gone with it
     } else {
         setStandardButtons(QMessageBox::Ok);
         button(QMessageBox::Ok)->setText(qText(texts::okButton));
@@ -51,11 +51,6 @@ MessageAnswer MessageBox::ask()
     if (!mustAnswer())
         return MessageAnswer::Ok;
     return clickedButton() == button(QMessageBox::Yes) ? MessageAnswer::Yes : MessageAnswer::No;
-}
-
-bool MessageBox::takesAnswers() const
-{
-    return !guard_ || guard_->takesAnswers();
 }
 
 // Qt puts the box over its parent as it shows it. A window manager may place the parent

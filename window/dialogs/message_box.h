@@ -9,8 +9,6 @@
 
 namespace rumitaku {
 
-class AnswerGuard;
-
 // The program's message boxes: modal, with Japanese button texts. A Yes/No
 // question must be answered: Escape and the window's close button do nothing,
 // and input meant for the board does not answer it (see AnswerGuard).
@@ -22,8 +20,6 @@ public:
                MessageIcon icon, QWidget* parent);
 
     MessageAnswer ask();
-    // Whether input now answers the box: always, but for a question just come up.
-    bool takesAnswers() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -37,7 +33,6 @@ private:
     void activateLater();
 
     MessageButtons buttons_;
-    AnswerGuard* guard_ = nullptr;
     QPoint placedAt_;  // where it was put over its parent
 };
 
