@@ -32,8 +32,9 @@ if [ "$wm" = openbox ]; then
 else
     # Xfce's window manager, with its settings (xfconf, on a session bus of the test's own)
     # and its cache in the test's folder, and without its compositor, under which Xvfb's
-    # screenshots show nothing right of the first monitor. It counts the monitors of outputs
-    # alone: here it takes the window's box for one on the left monitor, and keeps it there.
+    # screenshots show nothing right of the first monitor. It knows only the monitors that
+    # have an output, here the left one: a box put on the right one, it moves onto the left
+    # one as it takes it.
     export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache XDG_DATA_HOME=$work/data
     start_session_bus "$work/bus"
     DBUS_SESSION_BUS_ADDRESS=$bus_address xfwm4 --compositor=off >"$work/wm.log" 2>&1 &
