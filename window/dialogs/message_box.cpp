@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QWindow>
 
 namespace rumitaku {
 
@@ -55,7 +56,8 @@ MessageAnswer MessageBox::ask()
 
 // Qt puts the box over its parent as it shows it. A window manager may place the parent
 // only afterwards: when it is slow, or places windows itself. So the box stays over its
-// parent while it is shown, until the player moves it.
+// parent while it is shown, until the player moves it. Its inside tells which: a window
+// manager frames the box around its inside, where Qt put it, while the player moves it whole.
 //
 // And it keeps the keyboard. An X window manager gives a modal box the focus, and back to
 // it when the player clicks its parent. A Wayland compositor that knows nothing of modal
@@ -67,9 +69,11 @@ MessageAnswer MessageBox::ask()
 void MessageBox::showEvent(QShowEvent* event)
 {
     QMessageBox::showEvent(event);
-    placedAt_ = pos();
+    placedAt_ = geometry().topLeft();
     if (parentWidget())
         parentWidget()->installEventFilter(this);
+    connect(windowHandle(), &QWindow::screenChanged, this, &MessageBox::keepOverParentLater,
+            Qt::UniqueConnection);
     activateLater();
 }
 
@@ -79,6 +83,38 @@ void MessageBox::showEvent(QShowEvent* event)
 void MessageBox::activateLater()
 {
     QMetaObject::invokeMethod(this, &QWidget::activateWindow, Qt::QueuedConnection);
+}
+
+// The window manager may move the box as it takes it, before the box is on the screen:
+// onto the monitor it counts the box's, which need not be its parent's. The player has not
+// moved it yet: it goes back over its parent, once Qt has taken the move in.
+void MessageBox::moveEvent(QMoveEvent* event)
+{
+    QMessageBox::moveEvent(event);
+    if (isVisible() && !windowHandle()->isExposed()) {
+        placedAt_ = geometry().topLeft();
+        keepOverParentLater();
+    }
+}
+
+// Moved to a monitor of another scale factor, the box keeps its size in that monitor's pixels,
+// which Qt gives it as its size there: from 1× to 2×, a box twice its size drawn at 1×. It
+// takes its fixed size again, as the main window does.
+void MessageBox::keepOverParent()
+{
+    if (!isVisible())
+        return;
+    if (size() != minimumSize())
+        resize(minimumSize());
+    if (parentWidget() && geometry().topLeft() == placedAt_) {
+        adjustPosition(parentWidget());
+        placedAt_ = geometry().topLeft();
+    }
+}
+
+void MessageBox::keepOverParentLater()
+{
+    QMetaObject::invokeMethod(this, &MessageBox::keepOverParent, Qt::QueuedConnection);
 }
 
 void MessageBox::hideEvent(QHideEvent* event)
@@ -91,12 +127,10 @@ void MessageBox::hideEvent(QHideEvent* event)
 bool MessageBox::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == parentWidget()) {
-        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && pos() == placedAt_) {
-            adjustPosition(parentWidget());
-            placedAt_ = pos();
-        } else if (event->type() == QEvent::WindowActivate) {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+            keepOverParent();
+        else if (event->type() == QEvent::WindowActivate)
             activateLater();
-        }
     }
     return QMessageBox::eventFilter(watched, event);
 }

@@ -27,13 +27,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     bool mustAnswer() const { return buttons_ == MessageButtons::YesNo; }
     void activateLater();
+    void keepOverParent();
+    void keepOverParentLater();
 
     MessageButtons buttons_;
-    QPoint placedAt_;  // where it was put over its parent
+    QPoint placedAt_;  // where its inside was put over its parent
 };
 
 }  // namespace rumitaku
