@@ -10,6 +10,7 @@
 namespace rumitaku {
 
 class AnswerGuard;
+class QuitWatch;
 
 // The program's message boxes: modal, with Japanese button texts. A Yes/No
 // question must be answered: Escape and the window's close button do nothing,
@@ -38,6 +39,7 @@ private:
 
     MessageButtons buttons_;
     AnswerGuard* guard_ = nullptr;
+    QuitWatch* quit_ = nullptr;  // for a question
     QPoint placedAt_;  // where it was put over its parent
 };
 
