@@ -4,6 +4,7 @@
 #include "app/startup.h"
 
 #include "app/command_line.h"
+#include "app/descriptors.h"
 #include "app/fonts.h"
 #include "app/session.h"
 #include "app/startup_failure.h"
@@ -70,12 +71,13 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, Arguments
             std::exit(*status);
     }
 
-    exitWithoutFreeDescriptors();
+    exitWhenTooFewDescriptors();
     chooseWaylandOrX11();
     refuseSessionBusLaunch();
     holdStartupMessages();
     auto app = std::make_unique<QApplication>(argc, argv);
     releaseStartupMessages();
+    exitWhenTooFewColours();
 
     installAccessibleInterfaces();
     useJapaneseFont();

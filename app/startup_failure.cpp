@@ -14,10 +14,6 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -103,16 +99,8 @@ void releaseStartupMessages()
 {
     StartupMessages& messages = startupMessages();
     messages.holding = false;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
+    if (QGuiApplication::primaryScreen() == nullptr)
         exitForPlatform();
-    // The cells' colours are the game's state, told apart by the player: on an 8-bit
-    // display Qt draws nothing at all. 16 bits show each of them, if not to the last bit.
-    constexpr int leastColour = 16;
-    if (screen->depth() < leastColour) {
-        printLine(qText(messages::tooFewColours).arg(screen->depth()));
-        std::_Exit(1);
-    }
     // When Qt fell back to another plugin, what the first one said is of no use.
     const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
     const bool fellBack = !asked.isEmpty() && asked.split(QLatin1Char(';')).first() != QGuiApplication::platformName();
@@ -125,6 +113,18 @@ void releaseStartupMessages()
     messages.held.clear();
 }
 
+void exitWhenTooFewColours()
+{
+    // The cells' colours are the game's state, told apart by the player: on an 8-bit
+    // display Qt draws nothing at all. 16 bits show each of them, if not to the last bit.
+    constexpr int leastColour = 16;
+    const int depth = QGuiApplication::primaryScreen()->depth();
+    if (depth < leastColour) {
+        printLine(qText(messages::tooFewColours).arg(depth));
+        std::_Exit(1);
+    }
+}
+
 void printLine(const QString& line)
 {
     writeToTerminal(stderr, inTerminalsWords(line) + QLatin1Char('\n'));
@@ -133,32 +133,6 @@ void printLine(const QString& line)
 void printLine(std::string_view line)
 {
     printLine(qText(line));
-}
-
-void exitWithoutFreeDescriptors()
-{
-    constexpr int needed = 32;
-    std::vector<int> taken;
-    int error = 0;
-    const int first = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-    if (first < 0)
-        error = errno;
-    else
-        taken.push_back(first);
-    while (error == 0 && taken.size() < needed) {
-        const int next = ::fcntl(first, F_DUPFD_CLOEXEC, 0);
-        if (next < 0)
-            error = errno;
-        else
-            taken.push_back(next);
-    }
-    for (const int fd : taken)
-        ::close(fd);
-    // Any other failure (no /dev/null, say) tells nothing about descriptors.
-    if (error == EMFILE || error == ENFILE) {
-        printLine(messages::tooFewDescriptors);
-        std::_Exit(1);
-    }
 }
 
 }  // namespace rumitaku
