@@ -5,15 +5,14 @@
 
 #include "app/messages.h"
 #include "app/qt_reliance.h"
+#include "app/startup_failure.h"
 #include "app/terminal.h"
-#include "window/qt_text.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <cstdio>
-#include <string_view>
 
 namespace rumitaku {
 
@@ -41,9 +40,9 @@ QString asGiven(const QStringList& arguments, const QString& name)
     return name;
 }
 
-int refuse(std::string_view line, const QString& argument)
+int refuse(const messages::Message& message, const QString& argument)
 {
-    writeToTerminal(stderr, qText(line).arg(argument) + QLatin1Char('\n'));
+    printLine(message, argument);
     return 2;
 }
 
@@ -54,7 +53,7 @@ std::optional<int> answerCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     // Qt's options have one dash: -platform is one option, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(inTerminalsWords(qText(messages::programDescription)));
+    parser.setApplicationDescription(inTerminalsWords(messages::programDescription));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     for (const char* name : qt_reliance::optionsWithValue)

@@ -6,7 +6,6 @@
 #include "app/messages.h"
 #include "app/qt_reliance.h"
 #include "app/terminal.h"
-#include "window/qt_text.h"
 
 #include <QGuiApplication>
 #include <QLatin1String>
@@ -37,6 +36,11 @@ struct StartupMessages {
     std::vector<HeldMessage> held;
 };
 
+void printOwnLine(const QString& words)
+{
+    writeToTerminal(stderr, QCoreApplication::applicationName() + QLatin1String(": ") + words + QLatin1Char('\n'));
+}
+
 StartupMessages& startupMessages()
 {
     static StartupMessages messages;
@@ -57,13 +61,13 @@ QString platformAskedFor()
 {
     const QString platform = platformAskedFor();
     if (startupMessages().pluginMissing)
-        printLine(qText(messages::noPlatformPlugin).arg(platform));
+        printLine(messages::noPlatformPlugin, platform);
     else if (platform == QLatin1String("xcb"))
         printLine(messages::noDisplay);
     else if (platform == QLatin1String("wayland"))
         printLine(messages::noWaylandCompositor);
     else
-        printLine(qText(messages::unusablePlatformPlugin).arg(platform));
+        printLine(messages::unusablePlatformPlugin, platform);
     std::_Exit(1);
 }
 
@@ -120,19 +124,19 @@ void exitWhenTooFewColours()
     constexpr int leastColour = 16;
     const int depth = QGuiApplication::primaryScreen()->depth();
     if (depth < leastColour) {
-        printLine(qText(messages::tooFewColours).arg(depth));
+        printLine(messages::tooFewColours, QString::number(depth));
         std::_Exit(1);
     }
 }
 
-void printLine(const QString& line)
+void printLine(const messages::Message& message)
 {
-    writeToTerminal(stderr, inTerminalsWords(line) + QLatin1Char('\n'));
+    printOwnLine(inTerminalsWords(message));
 }
 
-void printLine(std::string_view line)
+void printLine(const messages::Message& message, const QString& argument)
 {
-    printLine(qText(line));
+    printOwnLine(inTerminalsWords(message, argument));
 }
 
 }  // namespace rumitaku

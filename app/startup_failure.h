@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include <QString>
+#include "app/messages.h"
 
-#include <string_view>
+#include <QString>
 
 namespace rumitaku {
 
@@ -27,9 +27,9 @@ void releaseStartupMessages();
 // fewer colours than the game's. Call once there is a screen.
 void exitWhenTooFewColours();
 
-// Writes one line of the program's own to standard error at once, in the terminal's
-// words (see inTerminalsWords in terminal.h).
-void printLine(const QString& line);
-void printLine(std::string_view line);
+// Writes one of the program's messages to standard error at once, as one line that
+// begins with the program's name, in the terminal's words (see terminal.h).
+void printLine(const messages::Message& message);
+void printLine(const messages::Message& message, const QString& argument);
 
 }  // namespace rumitaku
