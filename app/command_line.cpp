@@ -12,7 +12,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace rumitaku {
 
@@ -46,6 +48,16 @@ int refuse(const messages::Message& message, const QString& argument)
     return 2;
 }
 
+// As the standard tools do, an answer that could not be written whole (to a full disk,
+// to a closed output) is a failure, said on standard error.
+int answered(bool written)
+{
+    if (written)
+        return 0;
+    printLine(messages::writeError, QString::fromLocal8Bit(std::strerror(errno)));
+    return 1;
+}
+
 }  // namespace
 
 std::optional<int> answerCommandLine(const QStringList& arguments)
@@ -69,14 +81,13 @@ std::optional<int> answerCommandLine(const QStringList& arguments)
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         // Without an application the parser does not know the program's name.
-        writeToTerminal(stdout, parser.helpText().replace(QLatin1String(qt_reliance::executableNamePlaceholder),
-                                                          QCoreApplication::applicationName()));
-        return 0;
+        return answered(writeToTerminal(
+            stdout, parser.helpText().replace(QLatin1String(qt_reliance::executableNamePlaceholder),
+                                              QCoreApplication::applicationName())));
     }
     if (parser.isSet(version)) {
-        writeToTerminal(stdout, QCoreApplication::applicationName() + QLatin1Char(' ')
-                                    + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
-        return 0;
+        return answered(writeToTerminal(stdout, QCoreApplication::applicationName() + QLatin1Char(' ')
+                                                    + QCoreApplication::applicationVersion() + QLatin1Char('\n')));
     }
     if (!parser.positionalArguments().isEmpty())
         return refuse(messages::unexpectedArgument, parser.positionalArguments().first());

@@ -15,6 +15,22 @@
 
 namespace rumitaku {
 
+// Each opened the wrong way round, as the C library does for the programs it starts with
+// more rights than their caller: reading from standard input, or writing to the others,
+// fails as it did while they were closed, and --help to a closed output says so.
+void fillClosedStandardDescriptors()
+{
+    constexpr struct {
+        int descriptor;
+        int flags;
+    } standard[] = {{STDIN_FILENO, O_WRONLY}, {STDOUT_FILENO, O_RDONLY}, {STDERR_FILENO, O_RDONLY}};
+    for (const auto& [descriptor, flags] : standard) {
+        // The lowest free number, which is this one: those below it are open by now.
+        if (::fcntl(descriptor, F_GETFD) < 0 && errno == EBADF)
+            ::open("/dev/null", flags);
+    }
+}
+
 void exitWhenTooFewDescriptors()
 {
     constexpr int needed = 32;

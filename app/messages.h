@@ -31,6 +31,8 @@ inline constexpr Message programDescription{
 inline constexpr Message unknownOption{{}, "unknown option '%1' (see rumitaku --help)"sv};
 inline constexpr Message unexpectedArgument{{}, "unexpected argument '%1' (see rumitaku --help)"sv};
 inline constexpr Message badCommandLine{{}, "%1 (see rumitaku --help)"sv};
+// The help or the version could not be written; %1 is the system's words for why.
+inline constexpr Message writeError{"出力に書き込めません"sv, "write error: %1"sv};
 
 inline constexpr Message noJapaneseFont{
     "日本語フォントが見つかりません。パッケージ fonts-ipafont-gothic を入れてください"sv,

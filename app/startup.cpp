@@ -65,6 +65,7 @@ void useGameIcon()
 
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv, Arguments arguments)
 {
+    fillClosedStandardDescriptors();
     nameProgram();
     if (arguments == Arguments::Game) {
         if (const std::optional<int> status = answerCommandLine(argumentList(argc, argv)))
