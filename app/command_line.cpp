@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace rumitaku {
 
@@ -92,6 +93,17 @@ std::optional<int> answerCommandLine(const QStringList& arguments)
     if (!parser.positionalArguments().isEmpty())
         return refuse(messages::unexpectedArgument, parser.positionalArguments().first());
     return std::nullopt;
+}
+
+QString platformArgument(int argc, char** argv)
+{
+    QString platform;
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "-platform" || argument == "--platform")
+            platform = fromTerminal(argv[++i]);
+    }
+    return platform;
 }
 
 }  // namespace rumitaku

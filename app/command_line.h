@@ -18,4 +18,8 @@ namespace rumitaku {
 // to start.
 std::optional<int> answerCommandLine(const QStringList& arguments);
 
+// The value of the -platform argument (or --platform) as QGuiApplication takes it: the
+// last one given; empty where there is none.
+QString platformArgument(int argc, char** argv);
+
 }  // namespace rumitaku

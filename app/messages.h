@@ -40,6 +40,8 @@ inline constexpr Message noJapaneseFont{
 inline constexpr Message noDisplay{
     "ディスプレイに接続できません"sv,
     "cannot connect to a display: start it from a desktop session or set DISPLAY"sv};
+// %1 is the display asked for, as DISPLAY names it.
+inline constexpr Message unreachableDisplay{"ディスプレイ %1 に接続できません"sv, "cannot connect to the display %1"sv};
 inline constexpr Message noWaylandCompositor{
     "Wayland のコンポジタに接続できません"sv,
     "cannot connect to a Wayland compositor: set WAYLAND_DISPLAY, or try QT_QPA_PLATFORM=xcb"sv};

@@ -73,9 +73,9 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, Arguments
     }
 
     exitWhenTooFewDescriptors();
-    chooseWaylandOrX11();
+    const QStringList platforms = choosePlatforms(platformArgument(argc, argv));
     refuseSessionBusLaunch();
-    holdStartupMessages();
+    holdStartupMessages(platforms);
     auto app = std::make_unique<QApplication>(argc, argv);
     releaseStartupMessages();
     exitWhenTooFewColours();

@@ -11,6 +11,7 @@
 #include <QLatin1String>
 #include <QScreen>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -32,7 +33,8 @@ struct HeldMessage {
 struct StartupMessages {
     QtMessageHandler next = nullptr;
     bool holding = false;
-    bool pluginMissing = false;
+    QStringList platforms;  // the plugins Qt tries, in order
+    bool pluginMissing = false;  // the last of them
     std::vector<HeldMessage> held;
 };
 
@@ -47,23 +49,18 @@ StartupMessages& startupMessages()
     return messages;
 }
 
-// The plugin Qt tried last: the last one asked for, else its own choice for the session.
-QString platformAskedFor()
-{
-    const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
-    if (!asked.isEmpty())
-        return asked.split(QLatin1Char(';')).last();
-    return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ? QStringLiteral("wayland")
-                                                                                 : QStringLiteral("xcb");
-}
-
+// Said for the plugin Qt tried last, as the one whose failure ended it.
 [[noreturn]] void exitForPlatform()
 {
-    const QString platform = platformAskedFor();
-    if (startupMessages().pluginMissing)
+    const StartupMessages& messages = startupMessages();
+    const QString platform = messages.platforms.isEmpty() ? QString() : messages.platforms.last();
+    const QString display = qEnvironmentVariable("DISPLAY");
+    if (messages.pluginMissing)
         printLine(messages::noPlatformPlugin, platform);
-    else if (platform == QLatin1String("xcb"))
+    else if (platform == QLatin1String("xcb") && display.isEmpty())
         printLine(messages::noDisplay);
+    else if (platform == QLatin1String("xcb"))
+        printLine(messages::unreachableDisplay, display);
     else if (platform == QLatin1String("wayland"))
         printLine(messages::noWaylandCompositor);
     else
@@ -77,7 +74,8 @@ void handleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
     if (messages.holding) {
         if (type == QtFatalMsg)
             exitForPlatform();
-        if (text.contains(QLatin1String(qt_reliance::noSuchPlugin)))
+        if (text.contains(QLatin1String(qt_reliance::noSuchPlugin)) && !messages.platforms.isEmpty()
+            && text.contains(QLatin1Char('"') + messages.platforms.last() + QLatin1Char('"')))
             messages.pluginMissing = true;
         messages.held.push_back({type, context.category ? context.category : "default", text});
         return;
@@ -92,9 +90,10 @@ void handleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
 
 }  // namespace
 
-void holdStartupMessages()
+void holdStartupMessages(const QStringList& platforms)
 {
     StartupMessages& messages = startupMessages();
+    messages.platforms = platforms;
     messages.holding = true;
     messages.next = qInstallMessageHandler(handleMessage);
 }
@@ -106,8 +105,7 @@ void releaseStartupMessages()
     if (QGuiApplication::primaryScreen() == nullptr)
         exitForPlatform();
     // When Qt fell back to another plugin, what the first one said is of no use.
-    const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
-    const bool fellBack = !asked.isEmpty() && asked.split(QLatin1Char(';')).first() != QGuiApplication::platformName();
+    const bool fellBack = messages.platforms.value(0) != QGuiApplication::platformName();
     for (const HeldMessage& message : messages.held) {
         if (fellBack || message.category.rfind(qt_reliance::platformCategoryPrefix, 0) == 0)
             continue;

@@ -6,16 +6,18 @@
 #include "app/messages.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace rumitaku {
 
 // Qt aborts the program (and dumps core) when its platform plugin is missing or
 // cannot reach a display, and ends it with a message of its own when the display
-// goes away. Call before the application is made: the platform's messages are
-// held until releaseStartupMessages(), and any failure of the platform, at
-// start-up or later, is said in one line of the program's own and ends it with
-// status 1.
-void holdStartupMessages();
+// goes away. Call before the application is made, with the platform plugins Qt is
+// to try (see choosePlatforms): the platform's messages are held until
+// releaseStartupMessages(), and any failure of the platform, at start-up or later,
+// is said in one line of the program's own, for the plugin Qt tried last, and ends
+// it with status 1.
+void holdStartupMessages(const QStringList& platforms);
 
 // Call once the application is made: says so and ends the program when the
 // platform plugin has no screen to show a window on; otherwise passes on the
