@@ -5,14 +5,16 @@
 
 #include "app/messages.h"
 #include "app/qt_reliance.h"
+#include "app/startup_failure.h"
 #include "app/terminal.h"
-#include "window/qt_text.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 namespace rumitaku {
@@ -41,10 +43,20 @@ QString asGiven(const QStringList& arguments, const QString& name)
     return name;
 }
 
-int refuse(std::string_view line, const QString& argument)
+int refuse(const messages::Message& message, const QString& argument)
 {
-    writeToTerminal(stderr, qText(line).arg(argument) + QLatin1Char('\n'));
+    printLine(message, argument);
     return 2;
+}
+
+// As the standard tools do, an answer that could not be written whole (to a full disk,
+// to a closed output) is a failure, said on standard error.
+int answered(bool written)
+{
+    if (written)
+        return 0;
+    printLine(messages::writeError, QString::fromLocal8Bit(std::strerror(errno)));
+    return 1;
 }
 
 }  // namespace
@@ -54,7 +66,7 @@ std::optional<int> answerCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     // Qt's options have one dash: -platform is one option, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(inTerminalsWords(qText(messages::programDescription)));
+    parser.setApplicationDescription(inTerminalsWords(messages::programDescription));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     for (const char* name : qt_reliance::optionsWithValue)
@@ -70,18 +82,28 @@ std::optional<int> answerCommandLine(const QStringList& arguments)
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         // Without an application the parser does not know the program's name.
-        writeToTerminal(stdout, parser.helpText().replace(QLatin1String(qt_reliance::executableNamePlaceholder),
-                                                          QCoreApplication::applicationName()));
-        return 0;
+        return answered(writeToTerminal(
+            stdout, parser.helpText().replace(QLatin1String(qt_reliance::executableNamePlaceholder),
+                                              QCoreApplication::applicationName())));
     }
     if (parser.isSet(version)) {
-        writeToTerminal(stdout, QCoreApplication::applicationName() + QLatin1Char(' ')
-                                    + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
-        return 0;
+        return answered(writeToTerminal(stdout, QCoreApplication::applicationName() + QLatin1Char(' ')
+                                                    + QCoreApplication::applicationVersion() + QLatin1Char('\n')));
     }
     if (!parser.positionalArguments().isEmpty())
         return refuse(messages::unexpectedArgument, parser.positionalArguments().first());
     return std::nullopt;
+}
+
+QString platformArgument(int argc, char** argv)
+{
+    QString platform;
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "-platform" || argument == "--platform")
+            platform = fromTerminal(argv[++i]);
+    }
+    return platform;
 }
 
 }  // namespace rumitaku

@@ -20,6 +20,5 @@ int main(int argc, char* argv[])
     Game game(window, random, clock);
     connectGame(window, game);
 
-    game.load();
-    return app->exec();
+    return runGame(game);
 }

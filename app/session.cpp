@@ -10,18 +10,37 @@
 
 namespace rumitaku {
 
+namespace {
+
 // Qt alone takes its Wayland plugin in a Wayland session (but on GNOME, where it takes
 // X11) with nothing to fall back on, and only X11 elsewhere; a compositor without X11
-// gets Wayland too. Naming both makes Qt try them in turn.
-void chooseWaylandOrX11()
+// gets Wayland too. Naming both makes Qt try them in turn; naming X11 where Qt would
+// take it leaves no choice to Qt, so that a failure is said for the plugin it tried.
+QString sessionPlatforms()
 {
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        return;
     const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP").toLower() + qgetenv("XDG_SESSION_DESKTOP").toLower();
     const bool waylandSession = qgetenv("XDG_SESSION_TYPE") == "wayland" && !desktop.contains("gnome");
     const bool waylandOnly = qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("DISPLAY");
-    if (waylandSession || waylandOnly)
-        qputenv("QT_QPA_PLATFORM", "wayland;xcb");
+    return QLatin1String(waylandSession || waylandOnly ? "wayland;xcb" : "xcb");
+}
+
+}  // namespace
+
+QStringList choosePlatforms(const QString& argument)
+{
+    QString asked = argument.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : argument;
+    if (asked.isEmpty()) {
+        asked = sessionPlatforms();
+        qputenv("QT_QPA_PLATFORM", asked.toLatin1());
+    }
+    // As Qt reads the list: names, each with options after a colon, between semicolons.
+    QStringList platforms;
+    for (const QString& entry : asked.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString name = entry.section(QLatin1Char(':'), 0, 0).toLower();
+        if (!name.isEmpty())
+            platforms.append(name);
+    }
+    return platforms;
 }
 
 // With no session bus address libdbus takes the bus in the runtime directory, and

@@ -3,14 +3,19 @@
 
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 namespace rumitaku {
 
 // How the program meets the desktop session, settled before the application is made.
 // A choice the user made in the environment stands in each.
 
-// In a Wayland session the program runs on Wayland, and on X11 where Qt's Wayland
-// plugin is missing or no compositor answers.
-void chooseWaylandOrX11();
+// The platform plugins Qt is to try, in order, by their names ("wayland", "xcb"): those
+// `argument` (the -platform argument) names, else those QT_QPA_PLATFORM names, else the
+// program's choice, which Qt is given in QT_QPA_PLATFORM: in a Wayland session Wayland,
+// and X11 where Qt's Wayland plugin is missing or no compositor answers; elsewhere X11.
+QStringList choosePlatforms(const QString& argument);
 
 // Where no session bus runs, the program has none started for it.
 void refuseSessionBusLaunch();

@@ -4,6 +4,7 @@
 #include "app/startup.h"
 
 #include "app/command_line.h"
+#include "app/descriptors.h"
 #include "app/fonts.h"
 #include "app/session.h"
 #include "app/startup_failure.h"
@@ -64,18 +65,20 @@ void useGameIcon()
 
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv, Arguments arguments)
 {
+    fillClosedStandardDescriptors();
     nameProgram();
     if (arguments == Arguments::Game) {
         if (const std::optional<int> status = answerCommandLine(argumentList(argc, argv)))
             std::exit(*status);
     }
 
-    exitWithoutFreeDescriptors();
-    chooseWaylandOrX11();
+    exitWhenTooFewDescriptors();
+    const QStringList platforms = choosePlatforms(platformArgument(argc, argv));
     refuseSessionBusLaunch();
-    holdStartupMessages();
+    holdStartupMessages(platforms);
     auto app = std::make_unique<QApplication>(argc, argv);
     releaseStartupMessages();
+    exitWhenTooFewColours();
 
     installAccessibleInterfaces();
     useJapaneseFont();

@@ -6,18 +6,14 @@
 #include "app/messages.h"
 #include "app/qt_reliance.h"
 #include "app/terminal.h"
-#include "window/qt_text.h"
 
 #include <QGuiApplication>
 #include <QLatin1String>
 #include <QScreen>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -37,9 +33,15 @@ struct HeldMessage {
 struct StartupMessages {
     QtMessageHandler next = nullptr;
     bool holding = false;
-    bool pluginMissing = false;
+    QStringList platforms;  // the plugins Qt tries, in order
+    bool pluginMissing = false;  // the last of them
     std::vector<HeldMessage> held;
 };
+
+void printOwnLine(const QString& words)
+{
+    writeToTerminal(stderr, QCoreApplication::applicationName() + QLatin1String(": ") + words + QLatin1Char('\n'));
+}
 
 StartupMessages& startupMessages()
 {
@@ -47,27 +49,22 @@ StartupMessages& startupMessages()
     return messages;
 }
 
-// The plugin Qt tried last: the last one asked for, else its own choice for the session.
-QString platformAskedFor()
-{
-    const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
-    if (!asked.isEmpty())
-        return asked.split(QLatin1Char(';')).last();
-    return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ? QStringLiteral("wayland")
-                                                                                 : QStringLiteral("xcb");
-}
-
+// Said for the plugin Qt tried last, as the one whose failure ended it.
 [[noreturn]] void exitForPlatform()
 {
-    const QString platform = platformAskedFor();
-    if (startupMessages().pluginMissing)
-        printLine(qText(messages::noPlatformPlugin).arg(platform));
-    else if (platform == QLatin1String("xcb"))
+    const StartupMessages& messages = startupMessages();
+    const QString platform = messages.platforms.isEmpty() ? QString() : messages.platforms.last();
+    const QString display = qEnvironmentVariable("DISPLAY");
+    if (messages.pluginMissing)
+        printLine(messages::noPlatformPlugin, platform);
+    else if (platform == QLatin1String("xcb") && display.isEmpty())
         printLine(messages::noDisplay);
+    else if (platform == QLatin1String("xcb"))
+        printLine(messages::unreachableDisplay, display);
     else if (platform == QLatin1String("wayland"))
         printLine(messages::noWaylandCompositor);
     else
-        printLine(qText(messages::unusablePlatformPlugin).arg(platform));
+        printLine(messages::unusablePlatformPlugin, platform);
     std::_Exit(1);
 }
 
@@ -77,7 +74,8 @@ void handleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
     if (messages.holding) {
         if (type == QtFatalMsg)
             exitForPlatform();
-        if (text.contains(QLatin1String(qt_reliance::noSuchPlugin)))
+        if (text.contains(QLatin1String(qt_reliance::noSuchPlugin)) && !messages.platforms.isEmpty()
+            && text.contains(QLatin1Char('"') + messages.platforms.last() + QLatin1Char('"')))
             messages.pluginMissing = true;
         messages.held.push_back({type, context.category ? context.category : "default", text});
         return;
@@ -92,9 +90,10 @@ void handleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
 
 }  // namespace
 
-void holdStartupMessages()
+void holdStartupMessages(const QStringList& platforms)
 {
     StartupMessages& messages = startupMessages();
+    messages.platforms = platforms;
     messages.holding = true;
     messages.next = qInstallMessageHandler(handleMessage);
 }
@@ -103,19 +102,10 @@ void releaseStartupMessages()
 {
     StartupMessages& messages = startupMessages();
     messages.holding = false;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
+    if (QGuiApplication::primaryScreen() == nullptr)
         exitForPlatform();
-    // The cells' colours are the game's state, told apart by the player: on an 8-bit
-    // display Qt draws nothing at all. 16 bits show each of them, if not to the last bit.
-    constexpr int leastColour = 16;
-    if (screen->depth() < leastColour) {
-        printLine(qText(messages::tooFewColours).arg(screen->depth()));
-        std::_Exit(1);
-    }
     // When Qt fell back to another plugin, what the first one said is of no use.
-    const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
-    const bool fellBack = !asked.isEmpty() && asked.split(QLatin1Char(';')).first() != QGuiApplication::platformName();
+    const bool fellBack = messages.platforms.value(0) != QGuiApplication::platformName();
     for (const HeldMessage& message : messages.held) {
         if (fellBack || message.category.rfind(qt_reliance::platformCategoryPrefix, 0) == 0)
             continue;
@@ -125,40 +115,26 @@ void releaseStartupMessages()
     messages.held.clear();
 }
 
-void printLine(const QString& line)
+void exitWhenTooFewColours()
 {
-    writeToTerminal(stderr, inTerminalsWords(line) + QLatin1Char('\n'));
-}
-
-void printLine(std::string_view line)
-{
-    printLine(qText(line));
-}
-
-void exitWithoutFreeDescriptors()
-{
-    constexpr int needed = 32;
-    std::vector<int> taken;
-    int error = 0;
-    const int first = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-    if (first < 0)
-        error = errno;
-    else
-        taken.push_back(first);
-    while (error == 0 && taken.size() < needed) {
-        const int next = ::fcntl(first, F_DUPFD_CLOEXEC, 0);
-        if (next < 0)
-            error = errno;
-        else
-            taken.push_back(next);
-    }
-    for (const int fd : taken)
-        ::close(fd);
-    // Any other failure (no /dev/null, say) tells nothing about descriptors.
-    if (error == EMFILE || error == ENFILE) {
-        printLine(messages::tooFewDescriptors);
+    // The cells' colours are the game's state, told apart by the player: on an 8-bit
+    // display Qt draws nothing at all. 16 bits show each of them, if not to the last bit.
+    constexpr int leastColour = 16;
+    const int depth = QGuiApplication::primaryScreen()->depth();
+    if (depth < leastColour) {
+        printLine(messages::tooFewColours, QString::number(depth));
         std::_Exit(1);
     }
+}
+
+void printLine(const messages::Message& message)
+{
+    printOwnLine(inTerminalsWords(message));
+}
+
+void printLine(const messages::Message& message, const QString& argument)
+{
+    printOwnLine(inTerminalsWords(message, argument));
 }
 
 }  // namespace rumitaku

@@ -3,37 +3,35 @@
 
 #pragma once
 
-#include <QString>
+#include "app/messages.h"
 
-#include <string_view>
+#include <QString>
+#include <QStringList>
 
 namespace rumitaku {
 
-// Says so in one line and ends the program with status 1 when fewer file
-// descriptors are left than the program takes at most (its display connection,
-// the event loop's wake-ups, its timers, the session bus, font and plugin files):
-// Qt and the font library would otherwise fail in ways that abort or hide.
-// Call first thing.
-void exitWithoutFreeDescriptors();
-
 // Qt aborts the program (and dumps core) when its platform plugin is missing or
 // cannot reach a display, and ends it with a message of its own when the display
-// goes away. Call before the application is made: the platform's messages are
-// held until releaseStartupMessages(), and any failure of the platform, at
-// start-up or later, is said in one line of the program's own and ends it with
-// status 1.
-void holdStartupMessages();
+// goes away. Call before the application is made, with the platform plugins Qt is
+// to try (see choosePlatforms): the platform's messages are held until
+// releaseStartupMessages(), and any failure of the platform, at start-up or later,
+// is said in one line of the program's own, for the plugin Qt tried last, and ends
+// it with status 1.
+void holdStartupMessages(const QStringList& platforms);
 
 // Call once the application is made: says so and ends the program when the
-// platform plugin has no screen to show a window on, or one of fewer colours
-// than the game's; otherwise passes on the messages held since
-// holdStartupMessages(), but for the platform's complaints about a plugin it
-// passed over.
+// platform plugin has no screen to show a window on; otherwise passes on the
+// messages held since holdStartupMessages(), but for the platform's complaints
+// about a plugin it passed over.
 void releaseStartupMessages();
 
-// Writes one line of the program's own to standard error at once, in the terminal's
-// words (see inTerminalsWords in terminal.h).
-void printLine(const QString& line);
-void printLine(std::string_view line);
+// Says so in one line and ends the program with status 1 when the screen shows
+// fewer colours than the game's. Call once there is a screen.
+void exitWhenTooFewColours();
+
+// Writes one of the program's messages to standard error at once, as one line that
+// begins with the program's name, in the terminal's words (see terminal.h).
+void printLine(const messages::Message& message);
+void printLine(const messages::Message& message, const QString& argument);
 
 }  // namespace rumitaku

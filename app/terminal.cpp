@@ -3,6 +3,8 @@
 
 #include "app/terminal.h"
 
+#include "window/qt_text.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QStringDecoder>
@@ -10,7 +12,6 @@
 
 #include <langinfo.h>
 
-#include <algorithm>
 #include <clocale>
 #include <string>
 
@@ -51,32 +52,31 @@ bool terminalShows(const QString& text)
     return !encoder.hasError();
 }
 
-}  // namespace
-
-QString inTerminalsWords(const QString& bilingual)
+// The Japanese words with the English after them, where the terminal shows them.
+QString oneOrBoth(const QString& japanese, const QString& english)
 {
-    if (terminalShows(bilingual) || !bilingual.endsWith(QLatin1Char(')')))
-        return bilingual;
-    // The parenthesis that opens the last one, which may hold parentheses of its own.
-    qsizetype open = bilingual.size() - 1;
-    for (int depth = 0; open >= 0; --open) {
-        if (bilingual[open] == QLatin1Char(')'))
-            ++depth;
-        else if (bilingual[open] == QLatin1Char('(') && --depth == 0)
-            break;
-    }
-    if (open < 0)
-        return bilingual;
-    const QString english = bilingual.mid(open + 1, bilingual.size() - open - 2);
-    // The program's name, or whatever plain words lead the text up to a colon.
-    const qsizetype colon = bilingual.indexOf(QLatin1String(": "));
-    const QString lead = bilingual.left(colon + 2);
-    const bool plainLead = colon >= 0 && colon < open
-                           && std::all_of(lead.cbegin(), lead.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    return plainLead ? lead + english : english;
+    if (japanese.isEmpty())
+        return english;
+    const QString both = japanese + QLatin1String(" (") + english + QLatin1Char(')');
+    return terminalShows(both) ? both : english;
 }
 
-void writeToTerminal(std::FILE* stream, const QString& text)
+}  // namespace
+
+QString inTerminalsWords(const messages::Message& message)
+{
+    return oneOrBoth(qText(message.japanese), qText(message.english));
+}
+
+// Not QString::arg(), which warns of a "%1" that one language's words leave out.
+QString inTerminalsWords(const messages::Message& message, const QString& argument)
+{
+    const QLatin1String placeholder("%1");
+    return oneOrBoth(qText(message.japanese).replace(placeholder, argument),
+                     qText(message.english).replace(placeholder, argument));
+}
+
+bool writeToTerminal(std::FILE* stream, const QString& text)
 {
     QStringEncoder encoder = terminalEncoder();
     QByteArray bytes;
@@ -94,8 +94,9 @@ void writeToTerminal(std::FILE* stream, const QString& text)
             }
         }
     }
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
+    const auto size = static_cast<std::size_t>(bytes.size());
+    const bool written = std::fwrite(bytes.constData(), 1, size, stream) == size;
+    return std::fflush(stream) == 0 && written;
 }
 
 QString fromTerminal(const char* bytes)

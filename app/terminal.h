@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "app/messages.h"
+
 #include <QString>
 
 #include <cstdio>
@@ -12,15 +14,16 @@ namespace rumitaku {
 // The terminal's side of the program's words: the encoding of the user's locale, which
 // the terminal shows text in (EUC-JP, Shift_JIS, ISO-8859-1, UTF-8 ...).
 
-// A text of the program's own that gives its Japanese words first and their English in
-// parentheses at its end, as the terminal can show it: where the terminal's encoding has
-// no Japanese, the English words alone, after the program's name where the text starts
-// with it ("rumitaku: 日本語 (English words)" becomes "rumitaku: English words").
-QString inTerminalsWords(const QString& bilingual);
+// One of the program's messages as the terminal can show it: its Japanese words with
+// their English after them in parentheses, or the English alone where the terminal's
+// encoding has no Japanese (or the message none). `argument` stands for "%1" in both.
+QString inTerminalsWords(const messages::Message& message);
+QString inTerminalsWords(const messages::Message& message, const QString& argument);
 
 // Writes `text` to `stream`, a terminal's, in the terminal's encoding; a character the
-// encoding does not have is written as "?".
-void writeToTerminal(std::FILE* stream, const QString& text);
+// encoding does not have is written as "?". False, with errno set, when it could not be
+// written whole (to a full disk, say, or a closed descriptor).
+bool writeToTerminal(std::FILE* stream, const QString& text);
 
 // Text from the terminal, such as an argument on the command line.
 QString fromTerminal(const char* bytes);

@@ -4,8 +4,10 @@
 # The game started where something it needs is missing, on a display of too few colours,
 # or losing its display while it runs: each case says so in exactly one line on standard error, matching the case's
 # pattern, and ends with the case's status, never an abort. The cases of the table start
-# from no display at all; each adds its own environment, and may run the game under a
-# command (a lower limit of open files, say).
+# from no display at all; each adds its own environment, may run the game under a
+# command (a lower limit of open files, say) and give it arguments. The line names the
+# platform Qt tried last, however it was asked for: the -platform argument,
+# QT_QPA_PLATFORM, or the session (on GNOME, X11 even in a Wayland session).
 #   startup_failure_test.sh GAME
 set -u
 . "$(dirname "$0")/harness.sh"
@@ -14,7 +16,7 @@ xvfb_pid=
 on_exit '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null'
 mkdir -m 700 "$work/runtime"
 
-# status | pattern of the one line | environment and command before the game
+# status | pattern of the one line | environment and command before the game | its arguments
 cases=$(cat <<'END'
 1 | ^rumitaku: .*\(cannot connect to a display: .*DISPLAY\)$ |
 1 | ^rumitaku: .*\(cannot connect to a display: .*DISPLAY\)$ | QT_QPA_PLATFORM=xcb
@@ -25,6 +27,12 @@ cases=$(cat <<'END'
 1 | ^rumitaku: .* eglfs .*\(the Qt platform plugin "eglfs" cannot show a window here: .*\)$ | QT_QPA_PLATFORM=eglfs
 1 | ^rumitaku: .* nosuch .*\(no Qt platform plugin "nosuch": try QT_QPA_PLATFORM=xcb or QT_QPA_PLATFORM=wayland\)$ | QT_QPA_PLATFORM=nosuch
 1 | ^rumitaku: .*\(too few file descriptors left: raise the limit with ulimit -n\)$ | DISPLAY=:0 prlimit --nofile=16
+1 | ^rumitaku: .* nosuch .*\(no Qt platform plugin "nosuch": .*\)$ | | -platform nosuch
+1 | ^rumitaku: .* nosuch .*\(no Qt platform plugin "nosuch": .*\)$ | QT_QPA_PLATFORM=xcb | --platform nosuch
+1 | ^rumitaku: .*\(cannot connect to a Wayland compositor: .*\)$ | DISPLAY=nowhere:0 | -platform wayland
+1 | ^rumitaku: .*\(cannot connect to the display nowhere:0\)$ | DISPLAY=nowhere:0 QT_QPA_PLATFORM=wayland | -platform xcb
+1 | ^rumitaku: .*\(cannot connect to the display nowhere:0\)$ | XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME DISPLAY=nowhere:0
+1 | ^rumitaku: .*\(cannot connect to the display nowhere:0\)$ | XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME WAYLAND_DISPLAY=nowhere DISPLAY=nowhere:0
 END
 )
 
@@ -42,12 +50,14 @@ check() {
     fi
 }
 
-while IFS='|' read -r status pattern setup; do
+while IFS='|' read -r status pattern setup arguments; do
     status=$(echo $status) pattern=$(echo "$pattern" | sed 's/^ *//; s/ *$//')
     err=$(cd "$work" && eval env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
+        -u XDG_CURRENT_DESKTOP -u XDG_SESSION_DESKTOP \
         DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent XDG_RUNTIME_DIR="$work/runtime" \
-        "$setup" '"$game"' 2>&1 >/dev/null </dev/null)
-    check "${setup:-no display}" "$status" "$pattern" $? "$err"
+        "$setup" '"$game"' "$arguments" 2>&1 >/dev/null </dev/null)
+    got=$?
+    check "$(echo ${setup:-no display} $arguments)" "$status" "$pattern" $got "$err"
 done <<<"$cases"
 
 # A private X server whose screen has the given colour depth: sets `display` and `xvfb_pid`.

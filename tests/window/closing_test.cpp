@@ -3,6 +3,7 @@
 
 #include "tests/support/message_answerer.h"
 #include "tests/window/window_fixture.h"
+#include "window/game_connection.h"
 #include "window/main_window.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <deque>
 
 namespace rumitaku::testing {
 namespace {
@@ -23,8 +26,10 @@ protected:
     ClosingTest() : WindowFixture(Rules::Behind, 3) {}
 
     void closeAt(Moment moment);
-    // Starts the game and runs the event loop until the program ends, at the latest
-    // 20 s later with status 99.
+    enum class Box { StartMessage, Question };
+    void quitWhileOpen(Box box);
+    // Starts the game as the program does and runs the event loop until the program ends,
+    // at the latest 20 s later with status 99.
     int playUntilTheProgramEnds();
 };
 
@@ -34,8 +39,7 @@ int ClosingTest::playUntilTheProgramEnds()
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
     guard.start(20000);
-    game().load();
-    return QCoreApplication::exec();
+    return runGame(game());
 }
 
 void ClosingTest::closeAt(Moment moment)
@@ -141,6 +145,40 @@ TEST_F(ClosingTest, NotWhileAMessageBoxIsOpen)
     EXPECT_TRUE(standsAtQuestion);
     EXPECT_FALSE(script.timedOut());
     EXPECT_FALSE(form.isVisible());
+}
+
+// The application asked to quit, as Qt asks it at the desktop session's end, while one box
+// or the other is open: the game ends at once with status 0, its window closed, and no
+// round is played on.
+void ClosingTest::quitWhileOpen(Box box)
+{
+    MainWindow& form = window;
+    form.setTimerInterval(Timer::Timer2, 100);
+    std::deque<MessageAnswerer::Handler> answers{[](QMessageBox&) {
+        QEvent quit(QEvent::Quit);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+    }};
+    if (box == Box::Question)
+        answers.push_front([](QMessageBox& start) { clickButton(start, "OK"); });
+    int roundEnds = 0;
+    QObject context;
+    QObject::connect(&form, &MainWindow::timer2Timer, &context, [&] { ++roundEnds; });
+    MessageAnswerer script(answers);
+    EXPECT_EQ(playUntilTheProgramEnds(), 0);
+    EXPECT_TRUE(script.finished());
+    EXPECT_FALSE(script.timedOut());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(roundEnds, box == Box::Question ? 1 : 0);
+}
+
+TEST_F(ClosingTest, AQuitAtTheStartMessageEndsTheGame)
+{
+    quitWhileOpen(Box::StartMessage);
+}
+
+TEST_F(ClosingTest, AQuitAtTheQuestionEndsTheGame)
+{
+    quitWhileOpen(Box::Question);
 }
 
 }  // namespace

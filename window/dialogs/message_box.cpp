@@ -8,11 +8,29 @@
 #include "game/texts.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QWindow>
 
 namespace rumitaku {
+
+// Notes that the application was asked to quit: Qt delivers the request to the
+// application as an event, and then closes every window, beginning with the open box.
+class QuitWatch : public QObject {
+public:
+    explicit QuitWatch(QObject* parent) : QObject(parent) { QCoreApplication::instance()->installEventFilter(this); }
+
+    bool asked = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit)
+            asked = true;
+        return false;
+    }
+};
 
 MessageBox::MessageBox(const QString& title, const QString& prompt, MessageButtons buttons,
                        MessageIcon icon, QWidget* parent)
@@ -38,6 +56,7 @@ MessageBox::MessageBox(const QString& title, const QString& prompt, MessageButto
         // The question comes up while the player clicks the board. The start message
         // needs no guard: nothing is under way when it comes, and it ends nothing.
         new AnswerGuard(this);  // the box's child, gone with it
+        quit_ = new QuitWatch(this);
     } else {
         setStandardButtons(QMessageBox::Ok);
         button(QMessageBox::Ok)->setText(qText(texts::okButton));
@@ -144,9 +163,12 @@ void MessageBox::keyPressEvent(QKeyEvent* event)
     QMessageBox::keyPressEvent(event);
 }
 
+// A close does not answer the question (the title bar, Alt+F4, a compositor's close):
+// but for the one with which the application quits, at the desktop session's end, say.
+// The question then answers No, and the game ends.
 void MessageBox::closeEvent(QCloseEvent* event)
 {
-    if (mustAnswer()) {
+    if (mustAnswer() && !quit_->asked) {
         event->ignore();
         return;
     }

@@ -9,6 +9,8 @@
 
 namespace rumitaku {
 
+class QuitWatch;
+
 // The program's message boxes: modal, with Japanese button texts. A Yes/No
 // question must be answered: Escape and the window's close button do nothing,
 // and input meant for the board does not answer it (see AnswerGuard).
@@ -36,6 +38,7 @@ private:
     void keepOverParentLater();
 
     MessageButtons buttons_;
+    QuitWatch* quit_ = nullptr;  // for a question
     QPoint placedAt_;  // where its inside was put over its parent
 };
 
