@@ -12,7 +12,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QRawFont>
 #include <QStringList>
 
@@ -26,10 +26,13 @@ namespace {
 
 using namespace std::string_view_literals;
 
-// Asked for in this order, by any of their names; the first is the original desktop font.
-// Noto's line is taller than the layout's headings and legend allow.
-constexpr std::string_view japaneseFamilies[] = {"ＭＳ Ｐゴシック"sv, "IPAPGothic"sv, "TakaoPGothic"sv,
-                                                 "VL PGothic"sv, "Noto Sans CJK JP"sv};
+// Asked for in this order, by any of their names: the original desktop font, by its
+// Japanese and its English name; the proportional Gothic fonts of Linux desktops; those
+// every Windows 10 and 11 has. Noto's line is taller than the layout's headings and legend
+// allow.
+constexpr std::string_view japaneseFamilies[] = {
+    "ＭＳ Ｐゴシック"sv, "MS PGothic"sv, "IPAPGothic"sv, "TakaoPGothic"sv, "VL PGothic"sv,
+    "Yu Gothic"sv,       "Meiryo"sv,     "MS Gothic"sv,  "Noto Sans CJK JP"sv};
 
 // Whether `draws` says yes for every character of the texts.
 template <typename Draws>
@@ -85,7 +88,9 @@ void useJapaneseFont()
     // it the same without: laying out each caption, score and prompt takes a fraction
     // of the work. Scripts that need shaping are still shaped.
     font.setStyleStrategy(QFont::PreferNoShaping);
-    QGuiApplication::setFont(font);
+    // QApplication's, which also takes the place of the fonts the platform gives some
+    // kinds of widget, such as Windows' own for message boxes.
+    QApplication::setFont(font);
     if (!hasJapaneseFont())
         printLine(messages::noJapaneseFont);
 }
@@ -93,7 +98,7 @@ void useJapaneseFont()
 bool hasJapaneseFont()
 {
     // The font with the fonts Qt draws in for the characters it lacks.
-    const QFontMetrics metrics(QGuiApplication::font());
+    const QFontMetrics metrics(QApplication::font());
     return drawsEveryText([&metrics](char32_t character) { return metrics.inFontUcs4(character); });
 }
 

@@ -13,11 +13,9 @@ namespace rumitaku {
 
 // The platform plugins Qt is to try, in order, by their names ("wayland", "xcb"): those
 // `argument` (the -platform argument) names, else those QT_QPA_PLATFORM names, else the
-// program's choice, which Qt is given in QT_QPA_PLATFORM: in a Wayland session Wayland,
-// and X11 where Qt's Wayland plugin is missing or no compositor answers; elsewhere X11.
+// program's choice for the session (see sessionPlatforms), which Qt is given in
+// QT_QPA_PLATFORM: on Linux, in a Wayland session Wayland, and X11 where Qt's Wayland
+// plugin is missing or no compositor answers; elsewhere X11.
 QStringList choosePlatforms(const QString& argument);
-
-// Where no session bus runs, the program has none started for it.
-void refuseSessionBusLaunch();
 
 }  // namespace rumitaku

@@ -4,8 +4,8 @@
 #include "app/startup.h"
 
 #include "app/command_line.h"
-#include "app/descriptors.h"
 #include "app/fonts.h"
+#include "app/platform.h"
 #include "app/session.h"
 #include "app/startup_failure.h"
 #include "app/terminal.h"
@@ -65,16 +65,15 @@ void useGameIcon()
 
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv, Arguments arguments)
 {
-    fillClosedStandardDescriptors();
+    prepareProcess();
     nameProgram();
     if (arguments == Arguments::Game) {
         if (const std::optional<int> status = answerCommandLine(argumentList(argc, argv)))
             std::exit(*status);
     }
 
-    exitWhenTooFewDescriptors();
+    prepareSession();
     const QStringList platforms = choosePlatforms(platformArgument(argc, argv));
-    refuseSessionBusLaunch();
     holdStartupMessages(platforms);
     auto app = std::make_unique<QApplication>(argc, argv);
     releaseStartupMessages();

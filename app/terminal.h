@@ -11,14 +11,19 @@
 
 namespace rumitaku {
 
-// The terminal's side of the program's words: the encoding of the user's locale, which
-// the terminal shows text in (EUC-JP, Shift_JIS, ISO-8859-1, UTF-8 ...).
+// The terminal's side of the program's words. On Linux the terminal shows text in the
+// encoding of the user's locale (EUC-JP, Shift_JIS, ISO-8859-1, UTF-8 ...); a Windows
+// program has no terminal of its own, and its words go where the user can read them
+// (terminal_linux.cpp, terminal_windows.cpp).
 
 // One of the program's messages as the terminal can show it: its Japanese words with
 // their English after them in parentheses, or the English alone where the terminal's
 // encoding has no Japanese (or the message none). `argument` stands for "%1" in both.
 QString inTerminalsWords(const messages::Message& message);
 QString inTerminalsWords(const messages::Message& message, const QString& argument);
+
+// Whether the terminal shows every character of `text`.
+bool terminalShows(const QString& text);
 
 // Writes `text` to `stream`, a terminal's, in the terminal's encoding; a character the
 // encoding does not have is written as "?". False, with errno set, when it could not be

@@ -6,23 +6,30 @@
 #include "game/texts.h"
 #include "window/qt_text.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <windows.h>
+
+#include <cstdio>
 
 namespace rumitaku {
 
 namespace {
 
-// A Windows program has no terminal of its own. Its words go where the user can read
-// them: into the file or pipe its output is redirected to; else onto the console it was
-// started from; else, started from Explorer or the Start menu, into a message box.
-HANDLE redirected(std::FILE* stream)
+// The stream's handle, where the program was given one: a console, a file or a pipe.
+HANDLE givenHandle(std::FILE* stream)
 {
     const HANDLE handle = GetStdHandle(stream == stdout ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
     if (handle == nullptr || handle == INVALID_HANDLE_VALUE || GetFileType(handle) == FILE_TYPE_UNKNOWN)
         return nullptr;
     return handle;
+}
+
+bool isConsole(HANDLE handle)
+{
+    DWORD mode = 0;
+    return GetConsoleMode(handle, &mode) != 0;
 }
 
 // The console of the program that started this one, where there is one; asked once.
@@ -41,27 +48,39 @@ const wchar_t* wide(const QString& text)
     return reinterpret_cast<const wchar_t*>(text.utf16());
 }
 
-}  // namespace
-
-QString inTerminalsWords(const QString& bilingual)
-{
-    // Consoles and message boxes show Unicode whatever the code page.
-    return bilingual;
-}
-
-void writeToTerminal(std::FILE* stream, const QString& text)
+bool writeToConsole(HANDLE console, const QString& text)
 {
     DWORD written = 0;
-    if (redirected(stream) != nullptr) {
+    return WriteConsoleW(console, wide(text), static_cast<DWORD>(text.size()), &written, nullptr) != 0
+           && written == static_cast<DWORD>(text.size());
+}
+
+}  // namespace
+
+bool terminalShows(const QString&)
+{
+    // Consoles and message boxes show Unicode whatever the code page.
+    return true;
+}
+
+// A Windows program has no terminal of its own. Its words go where the user can read them:
+// to the console, file or pipe it was given; else onto the console of the program that
+// started it; else, started from Explorer or the Start menu, into a message box.
+bool writeToTerminal(std::FILE* stream, const QString& text)
+{
+    if (const HANDLE handle = givenHandle(stream)) {
+        if (isConsole(handle))
+            return writeToConsole(handle, text);
         const QByteArray bytes = text.toUtf8();
-        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-        std::fflush(stream);
-    } else if (const HANDLE console = parentConsole(); console != INVALID_HANDLE_VALUE) {
-        WriteConsoleW(console, wide(text), static_cast<DWORD>(text.size()), &written, nullptr);
-    } else {
-        const UINT icon = stream == stdout ? MB_ICONINFORMATION : MB_ICONERROR;
-        MessageBoxW(nullptr, wide(text.trimmed()), wide(qText(texts::messageTitle)), MB_OK | icon);
+        const auto size = static_cast<std::size_t>(bytes.size());
+        const bool written = std::fwrite(bytes.constData(), 1, size, stream) == size;
+        return std::fflush(stream) == 0 && written;
     }
+    if (const HANDLE console = parentConsole(); console != INVALID_HANDLE_VALUE)
+        return writeToConsole(console, text);
+    const UINT icon = stream == stdout ? MB_ICONINFORMATION : MB_ICONERROR;
+    MessageBoxW(nullptr, wide(text.trimmed()), wide(qText(texts::messageTitle)), MB_OK | icon);
+    return true;
 }
 
 QString fromTerminal(const char* bytes)

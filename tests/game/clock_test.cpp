@@ -37,8 +37,7 @@ bool waitFor(Condition reached)
 std::pair<int, int> localHourAndMinute()
 {
     const std::time_t now = system_clock::to_time_t(system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = *std::localtime(&now);
     return {local.tm_hour, local.tm_min};
 }
 

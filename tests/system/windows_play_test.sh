@@ -7,8 +7,8 @@
 # window's inside is 703 x 504 and, at 96 DPI, its cells stand where the Linux game's do, in
 # the same colours; a click on a lit cell changes the score; after the round the question
 # comes up; Alt+F4 leaves it open; n ends the game with status 0.
-#   windows_play_test.sh ZIP WINE_PREFIX LINUX_BINARY
-# LINUX_BINARY is the game built for Linux, whose window the Windows one is compared with.
+# The environment names what tools/build-windows made (see windows.cmake): the zip, Wine's
+# prefix and the emulator's script, and the game built for Linux, whose window is compared.
 set -u
 . "$(dirname "$0")/harness.sh"
 . "$(dirname "$0")/x_session.sh"
@@ -17,9 +17,8 @@ e2e_require
 e2e_require_wm
 need wine wine
 need unzip unzip
-
-zip=$1 prefix=$2 linux_binary=$3
-wine_run=$(dirname "$0")/../support/wine-run
+zip=${RUMITAKU_WINDOWS_ZIP:?run through tools/build-windows --tests}
+linux_binary=${RUMITAKU_LINUX_BINARY:?run through tools/build-windows --tests}
 
 unzip -q "$zip" -d "$work/unzipped" || fail "the zip does not unzip"
 exe=$(find "$work/unzipped" -name rumitaku.exe)
@@ -37,7 +36,7 @@ E2E_XVFB_PID= E2E_WM_PID=
 e2e_start_xvfb
 e2e_start_wm
 # No DLL folder on Wine's path: the zip's folder alone has what the game loads.
-"$wine_run" "$prefix" -- "$exe" >"$E2E_GAME_OUT" 2>"$E2E_GAME_ERR" &
+"$RUMITAKU_WINE_RUN" "$RUMITAKU_WINE_PREFIX" -- "$exe" >"$E2E_GAME_OUT" 2>"$E2E_GAME_ERR" &
 E2E_GAME_PID=$!
 start=$(e2e_window '^ルミタク$')
 [ -n "$start" ] || fail "no start message"
