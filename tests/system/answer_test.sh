@@ -57,9 +57,9 @@ round_start_ms=$(date +%s%3N)
 # loaded machine the question is seen late, so the clicks stop at once.)
 xdotool mousemove --sync $no_x $no_y
 round_nearly_over() {
-    [ $(($(date +%s%3N) - round_start_ms)) -ge $((round_ms - 2000)) ]
+    [ $(($(date +%s%3N) - round_start_ms)) -ge $((round_length_ms - 2000)) ]
 }
-wait_until $((round_ms / 1000)) round_nearly_over
+wait_until $((round_length_ms / 1000)) round_nearly_over
 box=
 
 for click in $(seq 200); do

@@ -7,7 +7,7 @@
 # As the build reads them from the rules' board and the window: the cells, numbered down
 # the columns (board_origin, cell_pitch, cell_size and column_cells: 33 pixels square, 41
 # apart from (8, 8), 12 to a column); score_area, Label1's X Y WIDTH HEIGHT; fast_x, fast_y,
-# slow_x and slow_y, the centres of 早い and 遅い; round_ms, a round's length. CTest names the
+# slow_x and slow_y, the centres of 早い and 遅い; round_length_ms, a round's length. CTest names the
 # file; by hand, name it yourself.
 . "${E2E_BOARD_PLACES:?set E2E_BOARD_PLACES to build-tests/tests/support/board_places.sh}"
 cell_x() { echo $((board_origin + cell_pitch * ($1 / column_cells) + cell_size / 2)); }  # a cell's centre
