@@ -136,8 +136,11 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
     co1_[0] = cell;
     connectCell(0);
 
-    label1_ = addBoxedLabel(this, "Label1", twipsRect(8160, 1440, 1815, 615), {}, 12);
-    label2_ = addBoxedLabel(this, "Label2", twipsRect(8160, 2760, 1815, 615), {}, 12);
+    label1_ = addBoxedLabel(this, "Label1",
+                            twipsRect(scoreLeftTwips, scoreTopTwips, displayWidthTwips, displayHeightTwips),
+                            {}, 12);
+    label2_ = addBoxedLabel(this, "Label2",
+                            twipsRect(scoreLeftTwips, 2760, displayWidthTwips, displayHeightTwips), {}, 12);
     addHeading(this, "Label3", twipsRect(8280, 1080, 1575, 375), texts::scoreHeading, label1_);
     addHeading(this, "Label4", twipsRect(8160, 2400, 1695, 255), texts::timeHeading, label2_);
 
@@ -153,13 +156,17 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
                   QColor(255, 0, 255))
         ->setWordWrap(true);
 
-    FrameBox* frame2 = addFrame(this, "Frame2", twipsRect(7560, 5880, 2895, 855), texts::speedFrame);
-    auto* command1 = addSpeedButton(frame2, "Command1", twipsRect(120, 240, 735, 495),
-                                    texts::speedFast, QColor(128, 128, 255));
-    auto* command3 = addSpeedButton(frame2, "Command3", twipsRect(1080, 240, 735, 495),
-                                    texts::speedNormal, QColor(255, 255, 0));
-    auto* command2 = addSpeedButton(frame2, "Command2", twipsRect(2040, 240, 735, 495),
-                                    texts::speedSlow, QColor(255, 128, 128));
+    FrameBox* frame2 = addFrame(this, "Frame2", twipsRect(speedFrameLeftTwips, speedFrameTopTwips, 2895, 855),
+                                texts::speedFrame);
+    const auto speedButtonRect = [](int left) {
+        return twipsRect(left, speedButtonTopTwips, speedButtonWidthTwips, speedButtonHeightTwips);
+    };
+    auto* command1 = addSpeedButton(frame2, "Command1", speedButtonRect(fastLeftTwips), texts::speedFast,
+                                    QColor(128, 128, 255));
+    auto* command3 = addSpeedButton(frame2, "Command3", speedButtonRect(normalLeftTwips), texts::speedNormal,
+                                    QColor(255, 255, 0));
+    auto* command2 = addSpeedButton(frame2, "Command2", speedButtonRect(slowLeftTwips), texts::speedSlow,
+                                    QColor(255, 128, 128));
     connect(command1, &FlatButton::clicked, this, &MainWindow::command1Clicked);
     connect(command2, &FlatButton::clicked, this, &MainWindow::command2Clicked);
     connect(command3, &FlatButton::clicked, this, &MainWindow::command3Clicked);

@@ -24,6 +24,20 @@ class MainWindow : public QWidget, public Form {
 
 public:
     static constexpr int twipsPerPixel = 15;
+    // The score display, and the frame of the speed buttons with their places in it: named
+    // for the build, which writes their pixels for the scripts that read and click them.
+    static constexpr int scoreLeftTwips = 8160;
+    static constexpr int scoreTopTwips = 1440;
+    static constexpr int displayWidthTwips = 1815;
+    static constexpr int displayHeightTwips = 615;
+    static constexpr int speedFrameLeftTwips = 7560;
+    static constexpr int speedFrameTopTwips = 5880;
+    static constexpr int fastLeftTwips = 120;
+    static constexpr int normalLeftTwips = 1080;
+    static constexpr int slowLeftTwips = 2040;
+    static constexpr int speedButtonTopTwips = 240;
+    static constexpr int speedButtonWidthTwips = 735;
+    static constexpr int speedButtonHeightTwips = 495;
 
     explicit MainWindow(QWidget* parent = nullptr);
 

@@ -19,7 +19,6 @@ binary=$1
 e2e_open_game "$binary"
 xdotool key Return
 e2e_wait_unmapped "$start" || fail "Return did not close the start message"
-round_start=$SECONDS
 
 # The mouse clicks 遅い and leaves the focus on it. Each click on a speed button starts
 # the tick interval afresh: were the key's repeats clicks, no tick would come while it
@@ -45,17 +44,22 @@ box=$(question 50) || fail "no question at the end of the first round"
 read -r X Y WIDTH HEIGHT < <(e2e_rect "$box")
 no_x=$((X + WIDTH - 51)) no_y=$((Y + HEIGHT - 26))
 echo "the question stands at ${X},${Y} ${WIDTH}x$HEIGHT; いいえ at $no_x,$no_y"
+# Past the moment after it appeared, which takes no answer and shows nothing when it is over.
 sleep 1
 xdotool key Return
 e2e_wait_unmapped "$box" || fail "Return did not answer the first question"
+# The second round began as the question closed.
+round_start_ms=$(date +%s%3N)
 
 # The second round: from 2 s before its end, a click every 50 ms where いいえ will be,
 # until the question is seen: a player busy on the board clicks on before the eye has
 # taken in what came up. (Clicks that go on longer answer it, as they are meant to; on a
 # loaded machine the question is seen late, so the clicks stop at once.)
 xdotool mousemove --sync $no_x $no_y
-round_start=$SECONDS
-sleep 37
+round_nearly_over() {
+    [ $(($(date +%s%3N) - round_start_ms)) -ge $((round_length_ms - 2000)) ]
+}
+wait_until $((round_length_ms / 1000)) round_nearly_over
 box=
 
 for click in $(seq 200); do
@@ -72,7 +76,7 @@ xdotool search --all --onlyvisible --pid "$E2E_GAME_PID" --name '^ルミタク$'
     || fail "the clicks at the round's end answered the question"
 echo "$click clicks at いいえ across the round's end left the question open"
 
-# A click the player means answers it.
+# A click the player means answers it, once the moment that takes none is over.
 sleep 1
 xdotool click 1
 e2e_wait_exit || fail "いいえ did not end the game"

@@ -4,15 +4,14 @@
 # for the scripts that click them or read them off a screenshot. Sourced, not run.
 # shellcheck shell=bash disable=SC2034  # the variables are for the scripts that source this
 
-# The cells, numbered down the columns, as the build reads them from the rules' board:
-# board_origin, cell_pitch, cell_size and column_cells (33 pixels square, 41 apart from
-# (8, 8), 12 to a column). CTest names the file; by hand, name it yourself.
+# As the build reads them from the rules' board and the window: the cells, numbered down
+# the columns (board_origin, cell_pitch, cell_size and column_cells: 33 pixels square, 41
+# apart from (8, 8), 12 to a column); score_area, Label1's X Y WIDTH HEIGHT; fast_x, fast_y,
+# slow_x and slow_y, the centres of 早い and 遅い; round_length_ms, a round's length. CTest names the
+# file; by hand, name it yourself.
 . "${E2E_BOARD_PLACES:?set E2E_BOARD_PLACES to build-tests/tests/support/board_places.sh}"
 cell_x() { echo $((board_origin + cell_pitch * ($1 / column_cells) + cell_size / 2)); }  # a cell's centre
 cell_y() { echo $((board_origin + cell_pitch * ($1 % column_cells) + cell_size / 2)); }
-score_area=(546 98 117 37)                       # inside Label1's border
-fast_x=536 fast_y=424                            # 早い's centre
-slow_x=664 slow_y=424                            # 遅い's centre
 # (Positions in the window: `xdotool mousemove --window "$main" X Y` moves the pointer there.)
 
 # Starts a private X server at 96 DPI with a window manager, and the game in it, unscaled, and
@@ -30,13 +29,11 @@ e2e_open_game() {
 
 # The round-end question's window id, once it is shown: looks once, or for up to `$1` seconds.
 question() {
-    local tries
-    for tries in $(seq $((${1:-0} * 20 + 1))); do
-        [ "$tries" = 1 ] || sleep 0.05
-        xdotool search --all --onlyvisible --pid "$E2E_GAME_PID" --name '^ルミタク$' 2>/dev/null | head -n 1 \
-            | grep . && return 0
-    done
-    return 1
+    if [ "${1:-0}" -gt 0 ]; then
+        poll "$1" question
+    else
+        xdotool search --all --onlyvisible --pid "$E2E_GAME_PID" --name '^ルミタク$' 2>/dev/null | head -n 1 | grep .
+    fi
 }
 
 idle=00FFFF pink=FF00FF                          # a cell's idle and pink colours

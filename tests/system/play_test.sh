@@ -34,16 +34,23 @@ still_playing() {
     question >/dev/null && fail "the round ended before the test had played (is the machine very slow?)"
 }
 
+# Whether the score display, in a fresh screenshot, looks other than `$1`.
+score_other_than() {
+    still_playing
+    shoot
+    [ "$(score_signature)" != "$1" ]
+}
+
 # Waits up to 2 s for the score display to look other than `$1`.
 score_changes_from() {
-    local until=$((SECONDS + 2))
-    while [ $SECONDS -le $until ]; do
-        still_playing
-        shoot
-        [ "$(score_signature)" != "$1" ] && return 0
-        sleep 0.05
-    done
-    return 1
+    poll 2 score_other_than "$1"
+}
+
+# Whether a cell other than `$1` is lit (not counting pink ones with `not_pink` as `$2`): sets `cell`.
+another_cell_lit() {
+    still_playing
+    cell=$(lit_cell "${2:-}")
+    [ -n "$cell" ] && [ "$cell" != "$1" ]
 }
 
 click_cell() {
@@ -82,12 +89,7 @@ zero=$(score_signature)
 # click lands; then the score stays as it is, and the next lit cell is tried.
 scored=
 for try in $(seq 15); do
-    still_playing
-    cell=$(lit_cell not_pink)
-    if [ -z "$cell" ]; then
-        sleep 0.3
-        continue
-    fi
+    wait_until 5 another_cell_lit none not_pink
     click_cell "$cell"
     if score_changes_from "$zero"; then
         scored=$cell
@@ -106,13 +108,8 @@ shoot
 before=$(score_signature)
 pressed=
 for try in $(seq 30); do
-    still_playing
-    cell=$(lit_cell)
     # The light has to move on from the focused cell, for the keys to take the focus to it.
-    if [ -z "$cell" ] || [ "$cell" = "$focus" ]; then
-        sleep 0.3
-        continue
-    fi
+    wait_until 5 another_cell_lit "$focus"
     if [ "$cell" -gt "$focus" ]; then
         moves=$(yes Tab | head -n $((cell - focus)))
     else

@@ -81,7 +81,19 @@ play_on_display() {
         DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent XDG_RUNTIME_DIR="$work/runtime" "$game" </dev/null
 }
 
+# The game, started in the background as game_pid, has shown its start message on the display.
+start_message_shown() {
+    DISPLAY=$display xdotool search --onlyvisible --name '^ルミタク$' >/dev/null 2>&1
+}
+game_gone() {
+    ! kill -0 "$game_pid" 2>/dev/null
+}
+start_message_settled() {
+    start_message_shown || game_gone
+}
+
 need Xvfb xvfb
+need xdotool xdotool
 # A display of too few colours for the game's: 8-bit, where Qt draws nothing.
 start_xvfb 8
 err=$(cd "$work" && play_on_display 2>&1 >/dev/null)
@@ -92,11 +104,11 @@ stop_xvfb
 start_xvfb 16
 play_on_display 2>"$work/16-bit.err" >/dev/null &
 game_pid=$!
-sleep 2
-if kill -0 "$game_pid" 2>/dev/null && ! grep -q colour "$work/16-bit.err"; then
+poll 20 start_message_settled
+if start_message_shown && ! game_gone && ! grep -q colour "$work/16-bit.err"; then
     echo "ok: a display of 16-bit colour plays"
 else
-    echo "FAIL: a display of 16-bit colour: $(cat "$work/16-bit.err")"
+    echo "FAIL: a display of 16-bit colour shows no start message: $(cat "$work/16-bit.err")"
     failures=$((failures + 1))
 fi
 kill "$game_pid" 2>/dev/null
@@ -107,8 +119,10 @@ stop_xvfb
 start_xvfb 24
 play_on_display 2>"$work/lost.err" >/dev/null &
 game_pid=$!
-sleep 2
+poll 20 start_message_settled
+start_message_shown || { kill "$game_pid" 2>/dev/null; fail "the game showed no start message on a display of 24-bit colour: $(cat "$work/lost.err")"; }
 stop_xvfb
+poll 20 game_gone || { kill "$game_pid"; fail "the game went on with its X server gone"; }
 wait "$game_pid"
 check "the X server gone while playing" 1 '^rumitaku: .*\(lost the connection to the display\)$' $? "$(cat "$work/lost.err")"
 

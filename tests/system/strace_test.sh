@@ -39,14 +39,17 @@ play_session() {
     start_message=$(e2e_window '^ルミタク$')
     [ -n "$start_message" ] || fail "the start message did not appear"
     xdotool windowfocus "$start_message" key Return
+    e2e_wait_unmapped "$start_message" || fail "Return did not close the start message"
 
-    sleep 1.5
+    # A tick lights a cell; clicks on cells and on 早い; and the next tick, at the new speed.
+    main=$form
+    wait_until 20 a_cell_lit
     for cell in 0 13 26 77 143; do
         xdotool mousemove --window "$form" "$(cell_x $cell)" "$(cell_y $cell)" click 1
-        sleep 0.3
     done
     xdotool mousemove --window "$form" $fast_x $fast_y click 1
-    sleep 1.5
+    lit=$(lit_cell)
+    wait_until 20 lit_cell_moved_from "$lit"
     kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended before it was closed"
 
     e2e_close "$form" || fail "could not ask the window to close"
@@ -100,6 +103,16 @@ play_session() {
     done
     [ -z "$alive" ] || fail "processes outlived the game:$alive"
     echo "nothing written, no network, nothing left running: $(wc -l <"$trace/all") traced calls"
+}
+
+# Whether a cell is lit in the window $main; whether the lit one is another than $1.
+a_cell_lit() {
+    [ -n "$(lit_cell)" ]
+}
+lit_cell_moved_from() {
+    local cell
+    cell=$(lit_cell)
+    [ -n "$cell" ] && [ "$cell" != "$1" ]
 }
 
 # The leak checker cannot run under a tracer; the other tests check for leaks.

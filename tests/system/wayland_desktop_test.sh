@@ -72,15 +72,28 @@ keyboard_on() {
          /wl_keyboard[@#][0-9]+\.leave\(/ { on = "" } END { print on }' "$log"
 }
 
-# Waits up to 20 s for the Nth window titled ルミタク to have the keyboard.
-wait_keyboard_on_box() {
-    local surface tries
-    for tries in $(seq 200); do
-        surface=$(surface_of "$1" ルミタク)
-        [ -n "$surface" ] && [ "$(keyboard_on)" = "$surface" ] && return 0
-        kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended"
-        sleep 0.1
-    done
+# Whether the Nth window titled ルミタク has the keyboard; fails the test once the game has ended.
+keyboard_on_box() {
+    local surface
+    kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended"
+    surface=$(surface_of "$1" ルミタク)
+    [ -n "$surface" ] && [ "$(keyboard_on)" = "$surface" ]
+}
+
+# Whether the board stands on the screen, the start message gone from it: the idle cells'
+# colour bounds it. Sets `board`, its size and place (WxH+X+Y).
+board_on_screen() {
+    import -window root "$shot" || fail "no screenshot of the Xvfb"
+    board=$(convert "$shot" -fill black +opaque '#00FFFF' -format '%@' info:)
+    [ "${board%%x*}" -ge 400 ] 2>/dev/null
+}
+
+# A click on the board, unless the round-end question is up: then it is done.
+click_until_question() {
+    [ -n "$(surface_of 2 ルミタク)" ] && return 0
+    kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended under the clicks"
+    xdotool click 1
+    clicks=$((clicks + 1))
     return 1
 }
 
@@ -107,36 +120,25 @@ env -u DISPLAY WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland XDG_RUNTIME_DIR
     DBUS_SESSION_BUS_ADDRESS=$bus_address WAYLAND_DEBUG=1 "$game" >"$work/game.out" 2>"$log" &
 E2E_GAME_PID=$!
 
-wait_keyboard_on_box 1 || fail "the start message did not get the keyboard"
+poll 20 keyboard_on_box 1 || fail "the start message did not get the keyboard"
 xdotool key Return
 shot=$work/shot.png
-for tries in $(seq 100); do
-    # The board, once the start message is gone from it: the idle cells' colour bounds it.
-    sleep 0.2
-    import -window root "$shot" || fail "no screenshot of the Xvfb"
-    board=$(convert "$shot" -fill black +opaque '#00FFFF' -format '%@' info:)
-    [ "${board%%x*}" -ge 400 ] 2>/dev/null && break
-done
+poll 20 board_on_screen || fail "no board on the screen"
 read -r board_x board_y < <(echo "$board" | sed 's/.*+\([0-9]*\)+\([0-9]*\)$/\1 \2/')
-[ -n "${board_y:-}" ] || fail "no board on the screen"
 echo "the board stands at $board_x,$board_y"
 
 # A click every 100 ms, each after a look whether the question is up.
 xdotool mousemove --sync $((board_x + 15)) $((board_y + 15))
 clicks=0
-until [ -n "$(surface_of 2 ルミタク)" ]; do
-    kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended under the clicks"
-    [ $clicks -lt 600 ] || fail "no round-end question after 60 s of clicks"
-    xdotool click 1
-    clicks=$((clicks + 1))
-    sleep 0.1
-done
+poll 60 click_until_question || fail "no round-end question after 60 s of clicks"
 echo "the question came up after $clicks clicks on the board"
-wait_keyboard_on_box 2 || fail "the question did not get the keyboard"
+poll 20 keyboard_on_box 2 || fail "the question did not get the keyboard"
 
-# Past the moment after it appeared, when input answers it.
+# Past the moment after it appeared, when input answers it: the question shows nothing
+# when it is over.
 sleep 1
 xdotool key alt+F4
+# Nothing shows that Alt+F4 did nothing: a second for it to close the question, were it to.
 sleep 1
 kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "Alt+F4 on the question ended the game"
 [ "$(surface_of 2 ルミタク)" = "$(keyboard_on)" ] || fail "Alt+F4 took the keyboard from the question"
