@@ -17,24 +17,15 @@ here=$(dirname "$0")
 . "$here/board.sh"
 e2e_require
 e2e_require_wm
-need dbus-daemon dbus-daemon
-need /usr/libexec/at-spi-bus-launcher at-spi2-core
-need /usr/bin/python3 python3
-/usr/bin/python3 -c 'import dbus' 2>/dev/null || need python3-dbus-module python3-dbus
+need_screen_reader
 
 binary=$1
-listener_pid= registry= registry_held=
-on_exit '[ -n "$listener_pid" ] && kill "$listener_pid"'
-on_exit '[ -n "$registry_held" ] && kill -CONT "$registry"'
 
 # Until $1 seconds of the round have gone by.
 round_at() {
     local wait=$((round_start + $1 - SECONDS))
     [ $wait -le 0 ] || sleep $wait
 }
-
-hold_registry() { kill -STOP "$registry" && registry_held=1; }
-let_registry_go() { kill -CONT "$registry" && registry_held=; }
 
 # Whether the question $box is still open, and the game running, half a second after
 # the input `$1`.
@@ -46,20 +37,10 @@ still_open_after() {
     echo "the question is still open after $1"
 }
 
-# A session bus of the test's own; it starts the accessibility bus when first asked.
+# A session bus of the test's own, and a screen reader listening on it before the game starts.
 start_session_bus "$work/bus"
 export DBUS_SESSION_BUS_ADDRESS=$bus_address
-
-# The listener is there before the game starts, as a screen reader started with the desktop.
-WAIT=300 "$here/atspi.py" "$DBUS_SESSION_BUS_ADDRESS" listen object:state-changed:focused \
-    >"$work/listener.out" 2>&1 &
-listener_pid=$!
-listener_settled() {
-    grep -q listening "$work/listener.out" || ! kill -0 "$listener_pid" 2>/dev/null
-}
-poll 10 listener_settled
-grep -q listening "$work/listener.out" || fail "the listener did not register: $(cat "$work/listener.out")"
-registry=$("$here/atspi.py" "$DBUS_SESSION_BUS_ADDRESS" registry) || fail "no accessibility registry"
+start_screen_reader
 
 e2e_open_game "$binary"
 "$here/atspi.py" "$DBUS_SESSION_BUS_ADDRESS" window '^Form1$' >/dev/null \
