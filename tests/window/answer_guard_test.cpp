@@ -114,9 +114,9 @@ TEST_F(AnswerGuardTest, TheMomentCountsFromWhenItComesOnScreen)
     click(*box, no(*box));
     QTest::keyClick(box->windowHandle(), Qt::Key_Return);
     EXPECT_TRUE(untouched(*box));
-    EXPECT_FALSE(box->takesAnswers());
+    EXPECT_FALSE(box->findChild<AnswerGuard*>()->takesAnswers());
     momentPasses();
-    EXPECT_TRUE(box->takesAnswers());
+    EXPECT_TRUE(box->findChild<AnswerGuard*>()->takesAnswers());
     click(*box, no(*box));
     EXPECT_FALSE(box->isVisible());
     EXPECT_EQ(box->clickedButton(), no(*box));
