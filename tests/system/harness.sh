@@ -126,7 +126,7 @@ let_registry_go() {
 }
 
 screen_reader_settled() {
-    grep -q listening "$work/listener.out" || ! kill -0 "$1" 2>/dev/null
+    grep -qs listening "$work/listener.out" || ! kill -0 "$1" 2>/dev/null
 }
 
 missing() {

@@ -75,6 +75,14 @@ input_while_the_question_comes_late() {
     echo "'$*' $taps times across the round's end, the question made and then on screen late"
 }
 
+# Where いいえ stands on the question $1: at its bottom right. Sets no_x and no_y.
+no_at() {
+    local x y width height
+    read -r x y width height < <(e2e_rect "$1")
+    no_x=$((x + width - 51)) no_y=$((y + height - 26))
+    echo "the question stands at $x,$y ${width}x$height; いいえ at $no_x,$no_y"
+}
+
 # What the input did, half a second after it stopped: nothing.
 question_still_open() {
     sleep 0.5
@@ -92,19 +100,19 @@ round_start=$SECONDS
 xdotool mousemove --window "$main" --sync "$(cell_x 0)" "$(cell_y 0)" click 1
 input_while_the_question_comes_late key Return
 question_still_open Return
-# The question stands where the window manager put it; いいえ at its bottom right.
-read -r X Y WIDTH HEIGHT < <(e2e_rect "$box")
-no_x=$((X + WIDTH - 51)) no_y=$((Y + HEIGHT - 26))
+no_at "$box"
 sleep 1
 xdotool key Return
 e2e_wait_unmapped "$box" || fail "Return, once the question was seen, did not answer it"
 round_start=$SECONDS
 echo "Return, once the question was seen, answered はい"
 
-# The second round: clicks where いいえ comes up.
+# The second round: clicks where いいえ came up at the end of the first.
 xdotool mousemove --sync $no_x $no_y
 input_while_the_question_comes_late click 1
 question_still_open click
+no_at "$box"
+xdotool mousemove --sync $no_x $no_y
 sleep 1
 xdotool click 1
 e2e_wait_exit || fail "いいえ, once the question was seen, did not end the game"
