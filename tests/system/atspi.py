@@ -13,6 +13,8 @@ Wayland compositor); and listens as a screen reader does. Every wait is bounded.
   atspi.py SESSION_BUS listen EVENT        turns the session's screen reader on, as a screen reader
                                            does, registers a listener for EVENT, prints "listening"
                                            and stays for WAIT seconds, or until it is ended
+  atspi.py SESSION_BUS registry            prints the process id of the registry, which hands the
+                                           programs' keys to the listeners
 
 SESSION_BUS is the address of the session bus whose accessibility bus the programs use.
 Exits 1 when nothing matches within WAIT seconds (default 20)."""
@@ -94,9 +96,18 @@ def listen(session_address, event):
     return 0
 
 
+def registry_process(session_address):
+    bus = accessibility_bus(session_address)
+    daemon = dbus.Interface(bus.get_object("org.freedesktop.DBus", "/org/freedesktop/DBus"), "org.freedesktop.DBus")
+    return int(daemon.GetConnectionUnixProcessID("org.a11y.atspi.Registry"))
+
+
 def main():
     if sys.argv[2] == "listen":
         return listen(sys.argv[1], sys.argv[3])
+    if sys.argv[2] == "registry":
+        print(registry_process(sys.argv[1]))
+        return 0
     if sys.argv[2] == "start":
         print(accessibility_address(sys.argv[1]))
         return 0

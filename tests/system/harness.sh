@@ -23,6 +23,13 @@
 #                              setting a test makes (the screen reader's switch, stored by the
 #                              accessibility bus's launcher) never reaches the desktop of
 #                              whoever runs the tests
+#   need_screen_reader         goes on when what start_screen_reader needs is there (as need)
+#   start_screen_reader        on that bus, a listener as a screen reader started with the
+#                              desktop: Qt's accessibility bridge then hands it every key before
+#                              the game gets it; sets $registry, the process id of the session's
+#                              accessibility registry, through which the keys go
+#   hold_registry, let_registry_go  stops the registry (SIGSTOP), and lets it go on: a screen
+#                              reader slow to answer, as Orca is; a registry held at exit is let go
 # shellcheck shell=bash
 
 # x_session.sh and locales.sh source it too; a test that sources them keeps its one folder.
@@ -89,6 +96,37 @@ start_session_bus() {
     poll 10 test -s "$work/bus-address"
     bus_address=$(head -n 1 "$work/bus-address")
     [ -n "$bus_address" ] || fail "the session bus did not start"
+}
+
+need_screen_reader() {
+    need dbus-daemon dbus-daemon
+    need_file /usr/libexec/at-spi-bus-launcher at-spi2-core
+    need /usr/bin/python3 python3
+    /usr/bin/python3 -c 'import dbus' 2>/dev/null || missing python3-dbus-module python3-dbus
+}
+
+start_screen_reader() {
+    local listener
+    WAIT=300 "$(dirname "${BASH_SOURCE[0]}")/atspi.py" "$bus_address" listen object:state-changed:focused \
+        >"$work/listener.out" 2>&1 &
+    listener=$!
+    on_exit "kill $listener 2>/dev/null"
+    poll 10 screen_reader_settled "$listener"
+    grep -q listening "$work/listener.out" || fail "the listener did not register: $(cat "$work/listener.out")"
+    registry=$("$(dirname "${BASH_SOURCE[0]}")/atspi.py" "$bus_address" registry) || fail "no accessibility registry"
+}
+
+hold_registry() {
+    kill -STOP "$registry" || fail "could not hold the accessibility registry"
+    on_exit "kill -CONT $registry 2>/dev/null"
+}
+
+let_registry_go() {
+    kill -CONT "$registry" || fail "could not let the accessibility registry go on"
+}
+
+screen_reader_settled() {
+    grep -qs listening "$work/listener.out" || ! kill -0 "$1" 2>/dev/null
 }
 
 missing() {

@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QString>
 #include <QWidget>
+#include <QWindow>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <gtest/gtest.h>
 
@@ -26,6 +28,21 @@ inline void sendKey(QWidget* to, QEvent::Type type, Qt::Key key, bool autoRepeat
                     autoRepeat);
     event.setTimestamp(time);
     QApplication::sendEvent(to, &event);
+}
+
+// The same as the window system gives it to a window, which hands it on to its focused
+// widget: from outside the program, and a press to the shortcuts first.
+inline void sendKey(QWindow* to, QEvent::Type type, Qt::Key key, bool autoRepeat, unsigned long time)
+{
+    const auto deliver = [&](QEvent::Type as) {
+        QKeyEvent event(as, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString(), autoRepeat);
+        event.setTimestamp(time);
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        QApplication::instance()->notify(to, &event);
+    };
+    if (type == QEvent::KeyPress)
+        deliver(QEvent::ShortcutOverride);
+    deliver(type);
 }
 
 // The longest texts the score and time displays show.

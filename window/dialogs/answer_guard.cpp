@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
+#include <QWindow>
 
 #include <chrono>
 
@@ -25,60 +26,63 @@ AnswerGuard::AnswerGuard(QWidget* box)
 
 bool AnswerGuard::takesAnswers() const
 {
-    return shownAt_ && clock_() - *shownAt_ >= blindMs;
+    return onScreenAt_ && clock_() - *onScreenAt_ >= blindMs;
 }
 
+// The player's input comes to the box through its window, which hands it on to the
+// button it is for: so each key and click is judged there, once, as the window system
+// gave it, with its time. Under a screen reader, Qt's accessibility bridge takes each
+// key the window lets through, and once the reader has seen it, which may be long
+// after, the program posts a copy of it to the window: a copy, without a time, of a key
+// already judged and let through.
 bool AnswerGuard::eventFilter(QObject* watched, QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::Show:
-        if (watched == box_ && !shownAt_)
+    if (watched == box_) {
+        if (event->type() == QEvent::Show && !shown_)
             appear();
-        return false;
-    case QEvent::Hide:
-        if (watched == box_ && shownAt_)
+        else if (event->type() == QEvent::Hide && shown_)
             disappear();
+        return false;
+    }
+    if (!shown_ || watched != box_->windowHandle())
+        return false;
+    bool admitted = true;
+    switch (event->type()) {
+    case QEvent::Expose:
+        if (!onScreenAt_ && box_->windowHandle()->isExposed())
+            onScreenAt_ = clock_();
         return false;
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
+        admitted = !event->spontaneous() || admitsKey(static_cast<const QKeyEvent&>(*event));
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
+        admitted = admitsMouse(static_cast<const QMouseEvent&>(*event));
         break;
     default:
         return false;
     }
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || (widget != box_ && !box_->isAncestorOf(widget)))
-        return false;  // not the box's, or the window system's window, whose widget gets the event next
-    if (event == passed_ && widget->isAncestorOf(static_cast<const QWidget*>(passedAt_))) {
-        passedAt_ = widget;
+    if (admitted)
         return false;
-    }
-    const bool admitted = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress
-                                  || event->type() == QEvent::KeyRelease
-                              ? admitsKey(static_cast<QKeyEvent*>(event))
-                              : admitsMouse(static_cast<QMouseEvent*>(event));
-    if (!admitted) {
-        event->accept();  // goes no further, to the box or anywhere
-        return true;
-    }
-    passed_ = event;
-    passedAt_ = widget;
-    return false;
+    // Goes no further, to a button or to the bridge. A ShortcutOverride accepted says
+    // the key is the focused button's, which keeps Qt from trying it as a shortcut: it
+    // is what keeps a button's mnemonic (Alt+N) from firing.
+    event->accept();
+    return true;
 }
 
-// A key press is seen first by the shortcuts, then as itself, and under a screen reader
-// again as the bridge's copy: all take the decision made at the first. Keys that went
-// down before the box appeared come to it as repeats, or as releases of presses it did
-// not take.
-bool AnswerGuard::admitsKey(const QKeyEvent* event)
+// A key press comes first to the shortcuts, then as itself, with the same time: both take
+// the decision made at the first. Keys that went down before the box appeared come to it
+// as repeats, or as releases of presses it did not take.
+bool AnswerGuard::admitsKey(const QKeyEvent& event)
 {
-    const int key = event->key();
-    if (event->type() == QEvent::KeyRelease)
-        return keys_.release(*event) && keysTaken_.erase(key) > 0;
-    switch (keys_.press(*event)) {
+    const int key = event.key();
+    if (event.type() == QEvent::KeyRelease)
+        return keys_.release(event) && keysTaken_.erase(key) > 0;
+    switch (keys_.press(event)) {
     case KeyPresses::Press::Fresh:
         if (!takesAnswers())
             return false;
@@ -92,10 +96,10 @@ bool AnswerGuard::admitsKey(const QKeyEvent* event)
     return false;
 }
 
-bool AnswerGuard::admitsMouse(const QMouseEvent* event)
+bool AnswerGuard::admitsMouse(const QMouseEvent& event)
 {
-    const Qt::MouseButton button = event->button();
-    if (event->type() == QEvent::MouseButtonRelease) {
+    const Qt::MouseButton button = event.button();
+    if (event.type() == QEvent::MouseButtonRelease) {
         if (heldButtons_ & button) {
             heldButtons_ &= ~button;
             return false;
@@ -110,22 +114,23 @@ bool AnswerGuard::admitsMouse(const QMouseEvent* event)
     return true;
 }
 
-// The whole application's input is watched while the box is shown: input goes to the
-// box's window, and from it to its buttons.
+// The window's events are watched where the whole application's are, as the bridge
+// watches them: installed after the bridge's, this filter sees each key before the
+// bridge takes it.
 void AnswerGuard::appear()
 {
-    shownAt_ = clock_();
+    shown_ = true;
+    onScreenAt_.reset();
     heldButtons_ = QGuiApplication::mouseButtons();
     keys_.forget();
     keysTaken_.clear();
-    passed_ = nullptr;
     qApp->installEventFilter(this);
 }
 
 void AnswerGuard::disappear()
 {
     qApp->removeEventFilter(this);
-    shownAt_.reset();
+    shown_ = false;
 }
 
 }  // namespace rumitaku

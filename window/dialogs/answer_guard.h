@@ -21,7 +21,7 @@ namespace rumitaku {
 // The question comes up while the player is busy clicking cells: a click on its
 // way, a key held down or auto-repeating, a mouse button already down must not
 // answer it. So the question takes no key or mouse press in the first moment
-// after it appears, nor any key or button that went down before, until that key
+// after it is on screen, nor any key or button that went down before, until that key
 // or button has been let go and pressed afresh. A button's click() called by the
 // program is not input and is left alone.
 class AnswerGuard : public QObject {
@@ -34,10 +34,10 @@ public:
     // question needs longer than that before answering it.
     static constexpr int blindMs = 400;
 
-    // Watches the input that reaches `box` and its children while it is shown.
+    // Watches the input that reaches `box` while it is shown.
     explicit AnswerGuard(QWidget* box);
 
-    // Whether the moment after the box appeared has passed.
+    // Whether the moment after the box came on screen has passed.
     bool takesAnswers() const;
 
     // The steady clock it reads, in milliseconds; tests set their own.
@@ -47,21 +47,21 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool admitsKey(const QKeyEvent* event);
-    bool admitsMouse(const QMouseEvent* event);
+    bool admitsKey(const QKeyEvent& event);
+    bool admitsMouse(const QMouseEvent& event);
     void appear();
     void disappear();
 
     QWidget* box_;
     Clock clock_;
-    std::optional<qint64> shownAt_;
+    bool shown_ = false;
+    // When the box's window was first exposed: mapped and drawn, where the player can see it.
+    // A window manager or compositor that is slow maps it well after Qt shows it.
+    std::optional<qint64> onScreenAt_;
     // The keys that are down on the box, and of them those whose press it took.
     KeyPresses keys_;
     std::set<int> keysTaken_;
     Qt::MouseButtons heldButtons_;
-    // An event the box's child let pass goes on to its parents: once decided is enough.
-    const QEvent* passed_ = nullptr;
-    const QObject* passedAt_ = nullptr;
 };
 
 }  // namespace rumitaku
