@@ -22,11 +22,11 @@ run() {
 on_exit "WINEPREFIX='$prefix' wineserver -k 2>/dev/null"
 
 # What the user's part of the prefix holds: its files (but the temporary ones, and Wine's
-# own in its Windows folder) and the user's registry keys, less the times Wine writes.
+# own in its Windows folder) and the user's registry keys, less the times and blank lines Wine writes.
 snapshot() {
     (cd "$prefix/drive_c" && find . -path ./windows -prune -o -path '*/Temp' -prune -o -print | sort)
     WINEPREFIX=$prefix wineserver -w
-    grep -v '^#time=\|^\[.*\] [0-9]*$' "$prefix/user.reg"
+    grep -v '^#time=\|^\[.*\] [0-9]*$\|^$' "$prefix/user.reg"
 }
 user_dir=$(run cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')
 installed=$(WINEPREFIX=$prefix winepath -u "$user_dir\\Programs\\rumitaku" 2>/dev/null)
@@ -42,9 +42,12 @@ WINEPREFIX=$prefix wineserver -w
 [ -f "$installed/platforms/qwindows.dll" ] || fail "the installed game has no platform plugin"
 [ -f "$installed/uninstall.exe" ] || fail "no uninstaller"
 [ -f "$menu/ルミタク.lnk" ] || fail "no Start-menu entry ルミタク in $menu: $(ls "$menu")"
-run reg query "$key" /v DisplayName | grep -q 'ルミタク' || fail "the installed apps do not list ルミタク"
-run reg query "$key" /v QuietUninstallString | grep -q 'uninstall.exe" /S' \
-    || fail "the installed apps' entry names no silent uninstaller"
+# As regedit exports it, in UTF-16, which the console's code page would not show.
+run reg export "$key" 'C:\uninstall-entry.reg' >/dev/null || fail "the installed apps do not list the game"
+entry=$(iconv -f UTF-16 -t UTF-8 "$prefix/drive_c/uninstall-entry.reg" | tr -d '\r')
+rm "$prefix/drive_c/uninstall-entry.reg"
+grep -qx '"DisplayName"="ルミタク"' <<<"$entry" || fail "the installed apps do not list ルミタク: $entry"
+grep -qF 'uninstall.exe\" /S"' <<<"$entry" || fail "the installed apps' entry names no silent uninstaller: $entry"
 version=$(run "$installed/rumitaku.exe" --version | tr -d '\r')
 [ "$version" = "rumitaku $(basename "$setup" | sed 's/^rumitaku-\([^-]*\)-.*/\1/')" ] \
     || fail "the installed game says its version is '$version'"
