@@ -13,7 +13,10 @@ set -u
 . "$(dirname "$0")/harness.sh"
 . "$(dirname "$0")/x_session.sh"
 . "$(dirname "$0")/board.sh"
-e2e_require
+need Xvfb xvfb
+need xauth xauth
+need xdotool xdotool
+need import imagemagick
 e2e_require_wm
 need wine wine
 need unzip unzip
