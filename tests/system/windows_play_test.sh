@@ -27,10 +27,12 @@ unzip -q "$zip" -d "$work/unzipped" || fail "the zip does not unzip"
 exe=$(find "$work/unzipped" -name rumitaku.exe)
 [ -n "$exe" ] || fail "the zip holds no rumitaku.exe"
 
-# The Linux game's window, at 96 DPI, just after its start message is closed.
+# The Linux game's window, at 96 DPI, just after its start message is closed and 遅い is
+# clicked, which takes the keyboard's focus off the cells.
 e2e_open_game "$linux_binary"
 xdotool key Return
 e2e_wait_unmapped "$start" || fail "Return did not close the Linux game's start message"
+xdotool mousemove --window "$main" --sync $slow_x $slow_y click 1
 e2e_shot "$main" "$work/linux.png" || fail "no screenshot of the Linux game's window"
 e2e_end_game
 e2e_cleanup
@@ -58,6 +60,7 @@ read -r x y w h < <(e2e_rect "$main")
 
 # Every cell idle in both windows looks the same to the pixel: the cells stand in the same
 # places, in the same colours, with the same edges.
+xdotool mousemove --window "$main" --sync $slow_x $slow_y click 1
 e2e_shot "$main" "$shot" || fail "no screenshot of the game's window"
 mapfile -t windows_colours < <(cell_colours)
 cp "$shot" "$work/windows.png"
@@ -76,32 +79,36 @@ done
 [ $compared -ge 140 ] || fail "only $compared cells were idle in both windows"
 echo "$compared idle cells the same as on Linux"
 
-# A lit cell clicked changes the score. The light may move on before the click lands; then
-# the next lit cell is tried.
-e2e_shot "$main" "$shot"
+# The score display's look differs from $1 in a fresh screenshot.
+score_differs_from() {
+    e2e_shot "$main" "$shot" && [ "$(e2e_signature "$shot" "${score_area[@]}")" != "$1" ]
+}
+
+# A click on an idle cell shows the score, 0; then a lit cell clicked changes it. The light
+# may move on before the click lands, leaving the score at 0; then the next one is tried.
+blank=$(e2e_signature "$shot" "${score_area[@]}")
+cell=$(cell_colours | awk -v idle="$idle" '$1 == idle { print NR - 1 }' | tail -n 1)
+xdotool mousemove --window "$main" --sync "$(cell_x "$cell")" "$(cell_y "$cell")" click 1
+poll 2 score_differs_from "$blank" || fail "clicking a cell did not show the score"
 zero=$(e2e_signature "$shot" "${score_area[@]}")
-xdotool mousemove --window "$main" --sync $slow_x $slow_y click 1
 scored=
 for try in $(seq 20); do
     cell=$(lit_cell not_pink)
-    if [ -n "$cell" ]; then
-        xdotool mousemove --window "$main" --sync "$(cell_x "$cell")" "$(cell_y "$cell")" click 1
-        sleep 0.3
-        e2e_shot "$main" "$shot"
-        if [ "$(e2e_signature "$shot" "${score_area[@]}")" != "$zero" ]; then
-            scored=$cell
-            break
-        fi
+    [ -n "$cell" ] || continue
+    xdotool mousemove --window "$main" --sync "$(cell_x "$cell")" "$(cell_y "$cell")" click 1
+    if poll 2 score_differs_from "$zero"; then
+        scored=$cell
+        break
     fi
-    sleep 0.3
 done
 [ -n "$scored" ] || fail "no click on a lit cell changed the score"
 echo "scored on cell $scored"
 
-# The round's end: the question, which Alt+F4 leaves open and n answers.
+# The round's end: the question, which Alt+F4 leaves open, as a window manager's close does
+# nothing on it, and n answers once its first moment on screen is over.
 asked=$(question 50) || fail "no question at the round's end"
-sleep 0.5
 xdotool windowfocus --sync "$asked" key alt+F4
+# Nothing shows that Alt+F4 did nothing: a second for it to close the question, were it to.
 sleep 1
 question >/dev/null || fail "Alt+F4 closed the question"
 kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "Alt+F4 on the question ended the game"
