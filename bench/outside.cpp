@@ -10,10 +10,11 @@
 //       milliseconds from the round's end, ROUND_MS after the second window is gone,
 //       to the first paint of the next window
 //   bench_outside --press SAMPLES X,Y,PITCH,CELLS X,Y,W,H PROGRAM [ARGUMENTS...]
-//       the start message closed, the lit cells of the board pressed and let go SAMPLES
-//       times: milliseconds from each press to the pressed cell's repaint and from each
-//       release to the score's; the board's first cell stands at X,Y in the window, the
-//       cells PITCH apart, CELLS to a side; the score display is the rectangle X,Y,W,H
+//       the start message closed, if it shows one, the lit cells of the board pressed and
+//       let go SAMPLES times: milliseconds from each press to the pressed cell's repaint and
+//       from each release to the score's; the board's first cell stands at X,Y in the
+//       window, the cells PITCH apart, CELLS to a side; the score display is the
+//       rectangle X,Y,W,H
 //   bench_outside --wake-ups TICK_MS PLAY_MS PROGRAM [ARGUMENTS...]
 //       the wake-ups of the program's threads over 10 s with its message box open, if it
 //       shows one, and then, the box closed, per tick of TICK_MS over PLAY_MS
@@ -42,6 +43,8 @@ namespace {
 using namespace rumitaku::bench;
 
 constexpr double patienceMs = 30000;
+// How long after its window a program's message is waited for, if it shows one.
+constexpr double messageWaitMs = 2000;
 // How long a player holds the button down, and rests between clicks.
 constexpr double holdMs = 30;
 constexpr double restMs = 30;
@@ -206,7 +209,7 @@ void countWakeUps(XDisplay& display, const Program& program, double shownMs, dou
     // What showing a window starts is over by then.
     constexpr double settleMs = 1000;
     constexpr double openMs = 10000;
-    if (const auto message = display.nextShown(shownMs + 2000)) {
+    if (const auto message = display.nextShown(shownMs + messageWaitMs)) {
         display.passUntil(message->paintedMs + settleMs);
         const auto before = program.wakeUps();
         display.passUntil(message->paintedMs + settleMs + openMs);
@@ -252,28 +255,29 @@ int main(int argc, char* argv[])
             std::printf("first_paint_ms %.3f\n", window.paintedMs - started);
         } else if (mode == "--wake-ups") {
             countWakeUps(display, program, window.paintedMs, std::atof(setting[0]), std::atof(setting[1]));
-        } else {
+        } else if (mode == "--question") {
             // The start message is closed a player's moment after it is drawn.
             const XDisplay::Shown start =
                 display.nextShown(monotonicMs() + patienceMs, "the program showed no second window within 30 s");
-            const double startClosed = display.closed(start.window, start.paintedMs + 300);
-            if (mode == "--question") {
-                const double roundEnd = startClosed + std::atof(setting[0]);
-                const XDisplay::Shown asked =
-                    display.nextShown(roundEnd + patienceMs, "the program showed no question after the round");
-                std::printf("question_ms %.3f\n", asked.paintedMs - roundEnd);
-            } else {
-                // The board is drawn again where the message stood.
-                display.passUntil(startClosed + 300);
-                // Places in the window, on the screen.
-                const auto [left, top, pitch, cells] = fourNumbers(setting[1]);
-                const auto [x, y, width, height] = fourNumbers(setting[2]);
-                const Board board{window.frame.x + left, window.frame.y + top, pitch, cells};
-                const xcb_rectangle_t score{static_cast<int16_t>(window.frame.x + x),
-                                            static_cast<int16_t>(window.frame.y + y), static_cast<uint16_t>(width),
-                                            static_cast<uint16_t>(height)};
-                pressLitCells(display, board, score, std::atoi(setting[0]));
-            }
+            const double roundEnd = display.closed(start.window, start.paintedMs + 300) + std::atof(setting[0]);
+            const XDisplay::Shown asked =
+                display.nextShown(roundEnd + patienceMs, "the program showed no question after the round");
+            std::printf("question_ms %.3f\n", asked.paintedMs - roundEnd);
+        } else {
+            // The start message too, if it shows one a moment after its window; the
+            // window is then drawn again where the message stood.
+            double played = window.paintedMs;
+            if (const auto start = display.nextShown(window.paintedMs + messageWaitMs))
+                played = display.closed(start->window, start->paintedMs + 300);
+            display.passUntil(played + 300);
+            // Places in the window, on the screen.
+            const auto [left, top, pitch, cells] = fourNumbers(setting[1]);
+            const auto [x, y, width, height] = fourNumbers(setting[2]);
+            const Board board{window.frame.x + left, window.frame.y + top, pitch, cells};
+            const xcb_rectangle_t score{static_cast<int16_t>(window.frame.x + x),
+                                        static_cast<int16_t>(window.frame.y + y), static_cast<uint16_t>(width),
+                                        static_cast<uint16_t>(height)};
+            pressLitCells(display, board, score, std::atoi(setting[0]));
         }
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "bench_outside: %s\n", failure.what());
