@@ -7,12 +7,14 @@
 #include "tests/window/screen_reader_bridge.h"
 #include "tests/window/window_fixture.h"
 
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace rumitaku::testing {
 namespace {
@@ -61,6 +63,20 @@ protected:
     static void release(QMessageBox& box, QAbstractButton* button)
     {
         QTest::mouseRelease(box.windowHandle(), Qt::LeftButton, {}, button->mapTo(&box, button->rect().center()));
+    }
+
+    // A click as the window system gives it to the box's window, stamped with the time it
+    // was made.
+    static void clickMadeAt(QMessageBox& box, QAbstractButton* button, unsigned long time)
+    {
+        const QPointF at = button->mapTo(&box, button->rect().center());
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, box.mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+            event.setTimestamp(time);
+            QSpontaneKeyEvent::setSpontaneous(&event);
+            QApplication::instance()->notify(box.windowHandle(), &event);
+        }
     }
 
     // The window system stamps a key with the time in milliseconds; a player's next press
@@ -120,6 +136,40 @@ TEST_F(AnswerGuardTest, TheMomentCountsFromWhenItComesOnScreen)
     click(*box, no(*box));
     EXPECT_FALSE(box->isVisible());
     EXPECT_EQ(box->clickedButton(), no(*box));
+}
+
+// A window manager that held the clicks back under its grab lets them through once the
+// box is on screen, one by one, and the program may read them, or a key, only well after
+// it drew the box: each keeps the time it was made, in the window system's clock, which
+// counts in 32 bits and wraps. Made before the box came on screen or within the moment
+// after, however late it comes, it does not answer; made after the moment, it does.
+TEST_F(AnswerGuardTest, InputMadeBeforeTheMomentPassedDoesNotAnswerItHoweverLateItComes)
+{
+    for (const quint32 onScreen : {quint32{50000}, quint32{0xFFFFFF00}}) {
+        for (const bool byMouse : {true, false}) {
+            SCOPED_TRACE(::testing::Message() << (byMouse ? "clicks" : "keys") << ", on screen at " << onScreen);
+            auto box = question();
+            box->findChild<AnswerGuard*>()->setInputClock([&]() -> std::optional<quint32> { return onScreen; });
+            box->show();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(box.get()));
+            now += 10 * AnswerGuard::blindMs;
+            QWindow* window = box->windowHandle();
+            const auto answerMadeAt = [&](quint32 time) {
+                if (byMouse) {
+                    clickMadeAt(*box, no(*box), time);
+                } else {
+                    sendKey(window, QEvent::KeyPress, Qt::Key_Return, false, time);
+                    sendKey(window, QEvent::KeyRelease, Qt::Key_Return, false, time + 80);
+                }
+            };
+            for (const quint32 made : {onScreen - 5000, onScreen - 1, onScreen, onScreen + AnswerGuard::blindMs - 1})
+                answerMadeAt(made);
+            EXPECT_TRUE(untouched(*box));
+            answerMadeAt(onScreen + AnswerGuard::blindMs);
+            EXPECT_FALSE(box->isVisible());
+            EXPECT_EQ(box->clickedButton(), byMouse ? no(*box) : yes(*box));
+        }
+    }
 }
 
 TEST_F(AnswerGuardTest, EveryKeyboardAnswerWorksAfterTheMoment)

@@ -3,6 +3,8 @@
 
 #include "window/dialogs/answer_guard.h"
 
+#include "window/input_time.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -19,7 +21,8 @@ AnswerGuard::AnswerGuard(QWidget* box)
       clock_([] {
           using namespace std::chrono;
           return static_cast<qint64>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-      })
+      }),
+      inputClock_(inputTimeNow)
 {
     box->installEventFilter(this);
 }
@@ -27,6 +30,16 @@ AnswerGuard::AnswerGuard(QWidget* box)
 bool AnswerGuard::takesAnswers() const
 {
     return onScreenAt_ && clock_() - *onScreenAt_ >= blindMs;
+}
+
+// A press answers once the moment has passed, and only if it was made after the moment:
+// input reaches the program late when the window manager held it back, or the program
+// was kept from reading it, and keeps the time it was made.
+bool AnswerGuard::takesPress(const QInputEvent& event) const
+{
+    if (!takesAnswers())
+        return false;
+    return !inputTimeOnScreen_ || inputTimeSince(*inputTimeOnScreen_, event.timestamp()) >= blindMs;
 }
 
 // The player's input comes to the box through its window, which hands it on to the
@@ -49,8 +62,10 @@ bool AnswerGuard::eventFilter(QObject* watched, QEvent* event)
     bool admitted = true;
     switch (event->type()) {
     case QEvent::Expose:
-        if (!onScreenAt_ && box_->windowHandle()->isExposed())
+        if (!onScreenAt_ && box_->windowHandle()->isExposed()) {
             onScreenAt_ = clock_();
+            inputTimeOnScreen_ = inputClock_();
+        }
         return false;
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
@@ -84,7 +99,7 @@ bool AnswerGuard::admitsKey(const QKeyEvent& event)
         return keys_.release(event) && keysTaken_.erase(key) > 0;
     switch (keys_.press(event)) {
     case KeyPresses::Press::Fresh:
-        if (!takesAnswers())
+        if (!takesPress(event))
             return false;
         keysTaken_.insert(key);
         return true;
@@ -104,9 +119,9 @@ bool AnswerGuard::admitsMouse(const QMouseEvent& event)
             heldButtons_ &= ~button;
             return false;
         }
-        return takesAnswers();
+        return takesPress(event);
     }
-    if (!takesAnswers()) {
+    if (!takesPress(event)) {
         heldButtons_ |= button;
         return false;
     }
@@ -121,6 +136,7 @@ void AnswerGuard::appear()
 {
     shown_ = true;
     onScreenAt_.reset();
+    inputTimeOnScreen_.reset();
     heldButtons_ = QGuiApplication::mouseButtons();
     keys_.forget();
     keysTaken_.clear();

@@ -11,6 +11,7 @@
 #include <optional>
 #include <set>
 
+class QInputEvent;
 class QKeyEvent;
 class QMouseEvent;
 class QWidget;
@@ -44,20 +45,28 @@ public:
     using Clock = std::function<qint64()>;
     void setClock(Clock clock) { clock_ = std::move(clock); }
 
+    // The window system's input time, as inputTimeNow() reads it; tests set their own.
+    using InputClock = std::function<std::optional<quint32>()>;
+    void setInputClock(InputClock clock) { inputClock_ = std::move(clock); }
+
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool admitsKey(const QKeyEvent& event);
     bool admitsMouse(const QMouseEvent& event);
+    bool takesPress(const QInputEvent& event) const;
     void appear();
     void disappear();
 
     QWidget* box_;
     Clock clock_;
+    InputClock inputClock_;
     bool shown_ = false;
     // When the box's window was first exposed: mapped and drawn, where the player can see it.
     // A window manager or compositor that is slow maps it well after Qt shows it.
     std::optional<qint64> onScreenAt_;
+    // The same moment in the window system's input time, where it can be read.
+    std::optional<quint32> inputTimeOnScreen_;
     // The keys that are down on the box, and of them those whose press it took.
     KeyPresses keys_;
     std::set<int> keysTaken_;
