@@ -5,16 +5,12 @@
 
 #include <QGuiApplication>
 
-#if QT_CONFIG(xcb)
 #include <X11/Xlib.h>
 #include <X11/extensions/sync.h>
 
 #include <cstring>
-#endif
 
 namespace rumitaku {
-
-#if QT_CONFIG(xcb)
 
 // The X server's time, with which it stamps its events, is its SYNC extension's counter
 // SERVERTIME, which a request reads without waiting for an event; Qt's own connection
@@ -56,14 +52,5 @@ std::optional<quint32> inputTimeNow()
         return std::nullopt;
     return static_cast<quint32>(XSyncValueLow32(time));
 }
-
-#else
-
-std::optional<quint32> inputTimeNow()
-{
-    return std::nullopt;
-}
-
-#endif
 
 }  // namespace rumitaku
