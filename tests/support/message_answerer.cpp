@@ -4,6 +4,7 @@
 #include "tests/support/message_answerer.h"
 
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEvent>
 
@@ -53,9 +54,22 @@ void MessageAnswerer::answer(QMessageBox& box)
     // being shown would never leave it.
     QPointer<QMessageBox> guard(&box);
     QTimer::singleShot(answerDelay_, &box, [guard, handler = std::move(handler)] {
-        if (guard)
-            handler(*guard);
+        if (!guard)
+            return;
+        handler(*guard);
+        wakeBoxLoop();
     });
+}
+
+// A handler that answers the box, or fails and leaves it to the deadline, often goes on
+// handling events: QTest's key and mouse functions do after each press and release, and
+// its waits do. The box's loop was told to end with a wake-up, which such handling may
+// have taken: on Windows the loop, which got none, would then wait for an event that never
+// comes. So it is woken again once the handler is done.
+void MessageAnswerer::wakeBoxLoop()
+{
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
 }
 
 void MessageAnswerer::closeLateBox()

@@ -40,6 +40,7 @@ protected:
 
 private:
     void answer(QMessageBox& box);
+    static void wakeBoxLoop();
     void closeLateBox();
 
     std::deque<Handler> handlers_;
