@@ -14,10 +14,7 @@ here=$(dirname "$0")
 . "$here/board.sh"
 e2e_require
 e2e_require_wm
-need dbus-daemon dbus-daemon
-need /usr/libexec/at-spi-bus-launcher at-spi2-core
-need /usr/bin/python3 python3
-/usr/bin/python3 -c 'import dbus' 2>/dev/null || need python3-dbus-module python3-dbus
+need_screen_reader
 
 binary=$1
 listener_pid=
