@@ -89,7 +89,9 @@ need_qt_wayland() {
 
 start_session_bus() {
     local pid
-    GSETTINGS_BACKEND=memory dbus-daemon --session --nofork --address="unix:path=$1" --print-address=3 \
+    # What the bus starts keeps its sockets beside the bus's: the accessibility bus's would
+    # otherwise be the same for every test of the user's that has no display yet.
+    XDG_RUNTIME_DIR=$(dirname "$1") GSETTINGS_BACKEND=memory dbus-daemon --session --nofork --address="unix:path=$1" --print-address=3 \
         3>"$work/bus-address" >"$work/bus.log" 2>&1 &
     pid=$!
     on_exit "kill $pid 2>/dev/null"

@@ -9,7 +9,8 @@
 # time, a tenth of a second apart, as on a loaded desktop: most of them come to the game
 # long after it drew its question, with the time they were made. Each leaves the question
 # open and the game running until it is seen; a key or a click made after that answers
-# it: Return, はい, and a click, いいえ, which ends the game with status 0. Two rounds of 40 s.
+# it: Return, はい, and a click, いいえ, which ends the game with status 0. Two rounds of 40 s,
+# or more where the window manager frames the question a title bar from where it stood before.
 #   late_question_test.sh BINARY
 set -u
 here=$(dirname "$0")
@@ -127,21 +128,29 @@ e2e_wait_unmapped "$box" || fail "Return, once the question was seen, did not an
 round_start=$SECONDS
 echo "Return, once the question was seen, answered はい"
 
-# The second round: clicks where いいえ came up at the end of the first, let through late.
-# They test the question only where いいえ comes up there again.
-xdotool mousemove --sync $no_x $no_y
-aimed_at=$no_x,$no_y
-slow_clicks
-input_while_the_question_comes_late click 1
-wait_until 60 clicks_through
-echo "the $sent clicks came through, the last of them seconds late"
-question_still_open click
-kill "$slow_clicks_pid"
-no_at "$box"
-if [ "$no_x,$no_y" != "$aimed_at" ]; then
-    echo "SKIPPED: いいえ came up at $no_x,$no_y, not at $aimed_at where it stood in the first round: the clicks held back did not test it"
-    exit 77
-fi
+# The next round: clicks where いいえ came up at the end of the last, let through late.
+# They test the question only where いいえ comes up there again: a window manager may frame
+# the question a title bar lower or higher from one round to the next, as it comes to it
+# before or after the game has placed it. Where it came up elsewhere, Return answers はい
+# and the next round is played, the clicks aimed where it came up.
+for round in 2 3 4; do
+    xdotool mousemove --sync $no_x $no_y
+    aimed_at=$no_x,$no_y
+    slow_clicks
+    input_while_the_question_comes_late click 1
+    wait_until 60 clicks_through
+    echo "the $sent clicks came through, the last of them seconds late"
+    question_still_open click
+    kill "$slow_clicks_pid"
+    no_at "$box"
+    [ "$no_x,$no_y" = "$aimed_at" ] && break
+    [ $round -lt 4 ] || fail "いいえ came up elsewhere at the end of three rounds in a row"
+    echo "いいえ came up at $no_x,$no_y, not at $aimed_at where the clicks were: one more round"
+    sleep 1
+    xdotool key Return
+    e2e_wait_unmapped "$box" || fail "Return, once the question was seen, did not answer it"
+    round_start=$SECONDS
+done
 xdotool mousemove --sync $no_x $no_y
 sleep 1
 xdotool click 1
