@@ -40,14 +40,6 @@ for key in space Return; do
     echo "$key held on 遅い: lit cells ${lit[*]}"
 done
 
-# Where いいえ stands on the question $1: at its bottom right. Sets no_x and no_y.
-no_at() {
-    local x y width height
-    read -r x y width height < <(e2e_rect "$1")
-    no_x=$((x + width - 51)) no_y=$((y + height - 26))
-    echo "the question stands at $x,$y ${width}x$height; いいえ at $no_x,$no_y"
-}
-
 # Past the moment after the question $1 appeared, which takes no answer and shows nothing
 # when it is over, Return answers はい, and the next round begins as the question closes.
 play_on() {

@@ -36,6 +36,14 @@ question() {
     fi
 }
 
+# Where いいえ stands on the question $1: at its bottom right. Sets no_x and no_y.
+no_at() {
+    local x y width height
+    read -r x y width height < <(e2e_rect "$1")
+    no_x=$((x + width - 51)) no_y=$((y + height - 26))
+    echo "the question stands at $x,$y ${width}x$height; いいえ at $no_x,$no_y"
+}
+
 idle=00FFFF pink=FF00FF                          # a cell's idle and pink colours
 shot=${work:?}/shot.png                        # where the helpers below take their screenshots
 

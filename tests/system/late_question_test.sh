@@ -96,14 +96,6 @@ clicks_through() {
     return 1
 }
 
-# Where いいえ stands on the question $1: at its bottom right. Sets no_x and no_y.
-no_at() {
-    local x y width height
-    read -r x y width height < <(e2e_rect "$1")
-    no_x=$((x + width - 51)) no_y=$((y + height - 26))
-    echo "the question stands at $x,$y ${width}x$height; いいえ at $no_x,$no_y"
-}
-
 # What the input did, half a second after it stopped: nothing.
 question_still_open() {
     sleep 0.5
