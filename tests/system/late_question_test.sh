@@ -136,7 +136,10 @@ for round in 2 3 4; do
     kill "$slow_clicks_pid"
     no_at "$box"
     [ "$no_x,$no_y" = "$aimed_at" ] && break
-    [ $round -lt 4 ] || fail "いいえ came up elsewhere at the end of three rounds in a row"
+    if [ $round -eq 4 ]; then
+        echo "SKIPPED: いいえ came up elsewhere than the clicks were aimed at the end of three rounds in a row: they did not test it"
+        exit 77
+    fi
     echo "いいえ came up at $no_x,$no_y, not at $aimed_at where the clicks were: one more round"
     sleep 1
     xdotool key Return
