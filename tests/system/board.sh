@@ -44,6 +44,18 @@ no_at() {
     echo "the question stands at $x,$y ${width}x$height; いいえ at $no_x,$no_y"
 }
 
+# Whether clicks aimed at $aimed_at across the end of round $1 missed いいえ, which stands at
+# no_x,no_y: a window manager may frame the question a title bar lower or higher from one
+# round to the next. Says so; after three misses in a row, the test is skipped, untested.
+missed_no() {
+    [ "$no_x,$no_y" = "$aimed_at" ] && return 1
+    if [ "$1" -ge 4 ]; then
+        echo "SKIPPED: いいえ came up elsewhere than the clicks were aimed at the end of three rounds in a row: they did not test it"
+        exit 77
+    fi
+    echo "いいえ came up at $no_x,$no_y, not at $aimed_at where the clicks were: one more round"
+}
+
 idle=00FFFF pink=FF00FF                          # a cell's idle and pink colours
 shot=${work:?}/shot.png                        # where the helpers below take their screenshots
 
