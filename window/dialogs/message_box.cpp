@@ -82,13 +82,16 @@ MessageAnswer MessageBox::ask()
 // it when the player clicks its parent. A Wayland compositor that knows nothing of modal
 // boxes may leave the focus on the parent, or give it back at the next click on the board,
 // and Qt then drops the keys the parent gets: so the box asks to be activated when it
-// comes up and whenever its parent is. A compositor with focus-stealing prevention (KWin,
+// comes up, again once it is on screen (mutter passes over a request for a window it has not
+// drawn yet), and whenever its parent is. A compositor with focus-stealing prevention (KWin,
 // mutter) grants that only with an xdg-activation token made from the player's latest
 // input on the focused window, which is what Qt asks for when a window asks to be activated.
 void MessageBox::showEvent(QShowEvent* event)
 {
     QMessageBox::showEvent(event);
     placedAt_ = geometry().topLeft();
+    onScreen_ = false;
+    windowHandle()->installEventFilter(this);
     if (parentWidget())
         parentWidget()->installEventFilter(this);
     connect(windowHandle(), &QWindow::screenChanged, this, &MessageBox::keepOverParentLater,
@@ -145,6 +148,11 @@ void MessageBox::hideEvent(QHideEvent* event)
 
 bool MessageBox::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && !onScreen_ && windowHandle()->isExposed()) {
+        onScreen_ = true;
+        if (!isActiveWindow())
+            activateLater();
+    }
     if (watched == parentWidget()) {
         if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
             keepOverParent();

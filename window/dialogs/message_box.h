@@ -40,6 +40,7 @@ private:
     MessageButtons buttons_;
     QuitWatch* quit_ = nullptr;  // for a question
     QPoint placedAt_;  // where its inside was put over its parent
+    bool onScreen_ = false;  // drawn since it was last shown
 };
 
 }  // namespace rumitaku
